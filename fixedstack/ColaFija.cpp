@@ -1,0 +1,45 @@
+#include "ColaFija.h"
+
+namespace {
+constexpr int kVacio = -1;
+}  // namespace
+
+ColaFija::ColaFija() : elementos{} { borrar(); }
+
+bool ColaFija::estaVacia() const {
+  for (int valor : elementos) {
+    if (valor != kVacio) {
+      return false;
+    }
+  }
+  return true;
+}
+
+bool ColaFija::estaLlena() const { return elementos[kCapacidad - 1] != kVacio; }
+
+void ColaFija::insertar(int valor) {
+  for (int& hueco : elementos) {
+    if (hueco == kVacio) {
+      hueco = valor;
+      return;
+    }
+  }
+}
+
+int ColaFija::sacar() {
+  const int frente = elementos[0];
+  // Shift toward the front up to the first empty slot; past slot 9 counts
+  // as empty, so a full queue ends with slot 9 emptied.
+  for (int i = 0; i < kCapacidad && elementos[i] != kVacio; ++i) {
+    elementos[i] = (i + 1 < kCapacidad) ? elementos[i + 1] : kVacio;
+  }
+  return frente;
+}
+
+void ColaFija::borrar() {
+  for (int& hueco : elementos) {
+    hueco = kVacio;
+  }
+}
+
+const int* ColaFija::getElementos() const { return elementos; }
