@@ -151,6 +151,7 @@ TEST(Lista, BorrarQuitaSoloElPrimeroQueCoincide) {
       {"ultimo", {1, 2, 3}, 3, true, {1, 2}},
       {"del medio", {1, 2, 3}, 2, true, {1, 3}},
       {"repetido en medio", {1, 2, 2, 3}, 2, true, {1, 2, 3}},
+      {"primero de repetidos tras otro", {1, 2, 3, 2}, 2, true, {1, 3, 2}},
       {"vacia", {}, 0, false, {}},
       {"ausente", {1, 2, 3}, 9, false, {1, 2, 3}},
       {"ausente en unico", {1}, 2, false, {1}},
