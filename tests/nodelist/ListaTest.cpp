@@ -24,7 +24,11 @@ bool memoriaContable() {
   // new and delete expressions. Both forms of delete: a checker may take
   // the place of either.
   ::operator delete(::operator new(1));
+#ifdef __cpp_sized_deallocation
   ::operator delete(::operator new(1), 1);
+#else
+  ::operator delete(::operator new(1));
+#endif
   const Memoria prueba = dejarDeVigilar();
   return prueba.reservas == 2 && prueba.liberaciones == 2;
 }
@@ -160,7 +164,8 @@ TEST(Lista, BorrarQuitaSoloElPrimeroQueCoincide) {
     Lista lista;
     insertar(lista, kFinal, caso.valores);
     EXPECT_EQ(lista.borrar(caso.borrado), caso.resultado) << caso.nombre;
-    // The remaining chain, walked from its first node to a null end.
+    // The remaining chain, walked from its first node to a null end: after
+    // the last node goes, its predecessor ends the chain.
     const Nodo* primero =
         caso.quedan.empty() ? nullptr : lista.buscar(caso.quedan.front());
     EXPECT_EQ(cadenaDesde(primero), caso.quedan) << caso.nombre;
@@ -210,17 +215,6 @@ TEST(Lista, BorrarHastaVaciarYSeguirUsandola) {
   EXPECT_EQ(texto(lista), "01");
 }
 
-TEST(Lista, BorrarElUltimoDejaAlPenultimoComoFinal) {
-  Lista lista;
-  insertar(lista, kFinal, {1, 2, 3});
-  ASSERT_TRUE(lista.borrar(3));
-  const Nodo* penultimo = lista.buscar(2);
-  ASSERT_NE(penultimo, nullptr);
-  EXPECT_EQ(penultimo->getSiguiente(), nullptr);
-  lista.insertarFinal(4);
-  EXPECT_EQ(texto(lista), "124");
-}
-
 TEST(Lista, BuscarDevuelveElNodoMasCercanoAlPrincipio) {
   struct Caso {
     const char* nombre;
@@ -253,15 +247,6 @@ TEST(Lista, BuscarDevuelveElNodoMasCercanoAlPrincipio) {
     }
     EXPECT_EQ(encontrado, esperado) << caso.nombre;
   }
-}
-
-TEST(Lista, BuscarDevuelveElNodoMismo) {
-  Lista lista;
-  insertar(lista, kFinal, {1, 2, 3});
-  Nodo* nodo = lista.buscar(2);
-  ASSERT_NE(nodo, nullptr);
-  nodo->setDato(9);
-  EXPECT_EQ(texto(lista), "193");
 }
 
 TEST(Lista, CadaInsercionReservaUnNodo) {
