@@ -1,0 +1,15 @@
+#include "Nodo.h"
+
+Nodo::Nodo(int dato) : dato(dato), siguiente(nullptr) {}
+
+Nodo::Nodo() : Nodo(0) {}
+
+Nodo::~Nodo() = default;
+
+int Nodo::getDato() const { return dato; }
+
+void Nodo::setDato(int dato) { this->dato = dato; }
+
+Nodo* Nodo::getSiguiente() const { return siguiente; }
+
+void Nodo::setSiguiente(Nodo* siguiente) { this->siguiente = siguiente; }
