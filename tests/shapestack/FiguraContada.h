@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "Figura.h"
 
@@ -29,5 +30,23 @@ class FiguraContada : public Figura {
   static inline int creadas = 0;
   static inline int destruidas = 0;
 };
+
+// The colours of a container's shapes from slot 0 to the first empty slot,
+// then a marker for any occupied slot after it (a broken run).
+template <typename Contenedor>
+std::vector<std::string> colores(const Contenedor& contenedor) {
+  std::vector<std::string> vistos;
+  int i = 0;
+  for (; i < Contenedor::kCapacidad && contenedor.getElemento(i) != nullptr;
+       ++i) {
+    vistos.emplace_back(contenedor.getElemento(i)->getColor());
+  }
+  for (; i < Contenedor::kCapacidad; ++i) {
+    if (contenedor.getElemento(i) != nullptr) {
+      vistos.emplace_back("<hueco antes>");
+    }
+  }
+  return vistos;
+}
 
 #endif  // TESTS_SHAPESTACK_FIGURACONTADA_H_

@@ -9,22 +9,6 @@
 
 namespace {
 
-// The colours of the held shapes from slot 0 (the bottom) to the first
-// empty slot, and a marker for any occupied slot after that one.
-std::vector<std::string> colores(const PilaFiguras& pila) {
-  std::vector<std::string> vistos;
-  int i = 0;
-  for (; i < PilaFiguras::kCapacidad && pila.getElemento(i) != nullptr; ++i) {
-    vistos.emplace_back(pila.getElemento(i)->getColor());
-  }
-  for (; i < PilaFiguras::kCapacidad; ++i) {
-    if (pila.getElemento(i) != nullptr) {
-      vistos.emplace_back("<hueco antes>");
-    }
-  }
-  return vistos;
-}
-
 void llenar(PilaFiguras& pila, const std::vector<std::string>& nombres) {
   for (const std::string& nombre : nombres) {
     pila.insertar(FiguraContada::nueva(nombre));
