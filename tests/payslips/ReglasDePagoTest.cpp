@@ -19,6 +19,8 @@ struct CasoHoras {
 };
 
 // 40 hours is not overtime; the extra pay keeps its 0 from construction.
+// With 41.3 hours the product lies almost halfway between two floats: only
+// the double steps with the double nearest 1.1 give the lower one.
 const CasoHoras kCasosHoras[] = {
     {50, 1000, 275, 1275},
     {40, 1000, 0, 1000},
@@ -27,6 +29,7 @@ const CasoHoras kCasosHoras[] = {
     {40.5f, 1000, 13.75f, 1013.75f},
     {0, 0, 0, 0},
     {-2, -50, 0, -50},
+    {41.3f, 1000, 35.7499771f, 1035.75f},
 };
 
 TEST(Horas, ReglaDePago) {
