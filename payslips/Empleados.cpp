@@ -1,0 +1,89 @@
+#include "Empleados.h"
+
+#include <cstddef>
+#include <iostream>
+#include <string>
+
+#include "Entrada.h"
+#include "Pantalla.h"
+
+namespace {
+
+// Copies `origen` into `destino`, an array of `tamanio` characters, keeping
+// at most tamanio - 1 of them and always ending it with a terminator.
+void copiarTexto(char* destino, std::size_t tamanio, const char* origen) {
+  std::size_t i = 0;
+  if (origen != nullptr) {
+    for (; i + 1 < tamanio && origen[i] != '\0'; ++i) {
+      destino[i] = origen[i];
+    }
+  }
+  destino[i] = '\0';
+}
+
+constexpr int kRespuestaSi = 1;
+
+}  // namespace
+
+Empleados::Empleados(const char* nombre, const char* domicilio,
+                     const char* banco, float salario)
+    : salario(salario) {
+  copiarTexto(this->nombre, sizeof this->nombre, nombre);
+  copiarTexto(this->domicilio, sizeof this->domicilio, domicilio);
+  copiarTexto(this->banco, sizeof this->banco, banco);
+}
+
+float Empleados::bonificacion(float porcentaje) const {
+  return static_cast<float>(static_cast<double>(porcentaje) / 100 *
+                            static_cast<double>(salario));
+}
+
+float Empleados::salarioFinal(float bonificacion) const {
+  return static_cast<float>(static_cast<double>(salario) +
+                            static_cast<double>(bonificacion));
+}
+
+std::optional<float> Empleados::empezarNomina(const char* tipo) const {
+  consola::Entrada entrada(std::cin, std::cout);
+
+  // The month is read whole, so that a long word is not split into later
+  // answers, and cut to fit.
+  std::cout << "Introduce el mes: " << std::flush;
+  std::string palabra;
+  entrada.leerPalabra(palabra);
+  char mes[kTamanioMes];
+  copiarTexto(mes, sizeof mes, palabra.c_str());
+
+  std::optional<float> porcentaje;
+  std::cout << "Este mes hay bonificacion? (1-Si, 2-No)" << std::flush;
+  int respuesta = 0;
+  if (entrada.leerEntero(respuesta) && respuesta == kRespuestaSi) {
+    std::cout << "De cuanto es esta bonificacion? (Valor entre 0% y 100%)"
+              << std::flush;
+    float leido = 0;
+    if (entrada.leerReal(leido)) {
+      porcentaje = leido;
+    }
+  }
+
+  consola::limpiarPantalla();
+  std::cout << "          VEDURIZ AZEZAVERI          " << std::endl;
+  std::cout << "     NOMINA DEL MES DE " << mes << "     " << std::endl;
+  std::cout << std::endl;
+  std::cout << "Nombre: " << nombre << "               Domicilio: " << domicilio
+            << std::endl;
+  std::cout << "Banco: " << banco << std::endl;
+  std::cout << std::endl;
+  std::cout << "Tipo de empleado: " << tipo << std::endl;
+  return porcentaje;
+}
+
+void Empleados::terminarNomina(std::optional<float> porcentaje) const {
+  if (porcentaje) {
+    const float bono = bonificacion(*porcentaje);
+    std::cout << "Bonificacion: " << bono << std::endl;
+    std::cout << "Salario final: " << salarioFinal(bono) << std::endl;
+  }
+  consola::pausar();
+  consola::limpiarPantalla();
+}

@@ -1,0 +1,122 @@
+// Whole payslips through the common interface, with standard input and
+// output redirected to strings: the bonus must leave no trace in the
+// employee, so a later payslip shows the same figures.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <iostream>
+#include <memory>
+#include <sstream>
+#include <string>
+
+#include "Comision.h"
+#include "Comisionsalario.h"
+#include "Fijo.h"
+#include "Horas.h"
+
+namespace {
+
+// Runs payslips with std::cin reading a string and std::cout writing to
+// one. Standard input is also taken off the terminal, so that the pause at
+// the end of a payslip never waits for a key.
+class Nomina : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    entradaOriginal_ = dup(STDIN_FILENO);
+    const int nulo = open("/dev/null", O_RDONLY);
+    ASSERT_GE(nulo, 0);
+    dup2(nulo, STDIN_FILENO);
+    close(nulo);
+    cinOriginal_ = std::cin.rdbuf();
+    coutOriginal_ = std::cout.rdbuf(salida_.rdbuf());
+  }
+
+  void TearDown() override {
+    std::cin.rdbuf(cinOriginal_);
+    std::cin.clear();
+    std::cout.rdbuf(coutOriginal_);
+    dup2(entradaOriginal_, STDIN_FILENO);
+    close(entradaOriginal_);
+  }
+
+  // The output of one payslip of `empleado` answered by `respuestas`.
+  std::string emitir(InterfazNomina& empleado, const std::string& respuestas) {
+    std::istringstream entrada(respuestas);
+    std::cin.rdbuf(entrada.rdbuf());
+    std::cin.clear();
+    salida_.str("");
+    empleado.emitirNomina();
+    std::cin.rdbuf(cinOriginal_);
+    return salida_.str();
+  }
+
+ private:
+  std::ostringstream salida_;
+  std::streambuf* cinOriginal_ = nullptr;
+  std::streambuf* coutOriginal_ = nullptr;
+  int entradaOriginal_ = -1;
+};
+
+bool contiene(const std::string& texto, const std::string& parte) {
+  return texto.find(parte) != std::string::npos;
+}
+
+struct Caso {
+  std::unique_ptr<Empleados> empleado;
+  float porcentaje;
+  // The salary line, then the two bonus lines, as the payslip shows them.
+  std::string salario;
+  std::string bonificacion;
+};
+
+TEST_F(Nomina, LaBonificacionNoDejaRastro) {
+  Caso casos[] = {
+      {std::make_unique<Fijo>("Ramon Escalante", "Calle Alcala,12",
+                              "Espiritu Santo", 1200),
+       10, "Salario: 1200 euros.\n",
+       "Bonificacion: 120\nSalario final: 1320\n"},
+      {std::make_unique<Horas>("Ana Lorca", "Calle Serrano,3", "BBVA", 50),
+       12.5f, "Salario: 1275 euros.\n",
+       "Bonificacion: 159.375\nSalario final: 1434.38\n"},
+      {std::make_unique<Comision>("Elena Quintanar", "Calle Princesa,58",
+                                  "Bankia", 2000, 50),
+       150, "Salario: 1000 euros.\n",
+       "Bonificacion: 1500\nSalario final: 2500\n"},
+      {std::make_unique<Comisionsalario>("Raul Herrero", "Calle Estrecho,47",
+                                         "ING", 200, 1000, 30),
+       -5, "Salario: 500 euros.\n", "Bonificacion: -25\nSalario final: 475\n"},
+  };
+  const std::string kPausa = "Presione una tecla para continuar . . . \n";
+  for (Caso& caso : casos) {
+    SCOPED_TRACE(caso.empleado->getNombre());
+    const std::string conBono = "Enero 1 " + std::to_string(caso.porcentaje);
+    const std::string primera = emitir(*caso.empleado, conBono);
+    EXPECT_TRUE(contiene(primera, caso.salario + caso.bonificacion + kPausa))
+        << primera;
+    const float salario = caso.empleado->getSalario();
+
+    const std::string segunda = emitir(*caso.empleado, "Febrero 2");
+    EXPECT_TRUE(contiene(segunda, caso.salario + kPausa)) << segunda;
+    EXPECT_FALSE(contiene(segunda, "Bonificacion")) << segunda;
+    EXPECT_EQ(caso.empleado->getSalario(), salario);
+
+    const std::string tercera = emitir(*caso.empleado, conBono);
+    EXPECT_EQ(tercera, primera);
+    EXPECT_EQ(caso.empleado->getSalario(), salario);
+  }
+}
+
+TEST_F(Nomina, HorasRecalculaLoMismoEnCadaNomina) {
+  Horas empleado("Ana Lorca", "Calle Serrano,3", "BBVA", 41);
+  for (const char* respuestas : {"Enero 1 10", "Febrero 2", "Marzo 1 -5"}) {
+    SCOPED_TRACE(respuestas);
+    emitir(empleado, respuestas);
+    EXPECT_EQ(empleado.getSalarioBase(), 1000);
+    EXPECT_EQ(empleado.getExtraHoras(), 27.5f);
+    EXPECT_EQ(empleado.getSalario(), 1027.5f);
+  }
+}
+
+}  // namespace
