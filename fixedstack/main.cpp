@@ -1,11 +1,11 @@
 // fixedstack: a ten-slot integer queue and stack driven by a numbered menu.
 
 #include <iostream>
-#include <optional>
 
 #include "ColaFija.h"
 #include "Entrada.h"
 #include "FinDeEntrada.h"
+#include "Menu.h"
 #include "Pantalla.h"
 #include "PilaFija.h"
 
@@ -13,7 +13,6 @@ namespace {
 
 enum Opcion { kPush = 1, kPop = 2, kDelete = 3, kFin = 4 };
 
-constexpr int kPrimeraOpcion = kPush;
 constexpr int kUltimaOpcion = kFin;
 
 void escribirMenu() {
@@ -21,18 +20,6 @@ void escribirMenu() {
   std::cout << "2. POP: sacar un elemento" << std::endl;
   std::cout << "3. DELETE: borrar todos los elementos" << std::endl;
   std::cout << "4. FIN" << std::endl;
-}
-
-// The menu option, read until it lies in the menu's range. The screen is
-// cleared after the first read only.
-int leerOpcion(consola::Entrada& entrada) {
-  std::optional<int> opcion = entrada.opcion();
-  consola::limpiarPantalla();
-  while (!opcion || *opcion < kPrimeraOpcion || *opcion > kUltimaOpcion) {
-    std::cout << "Numero erroneo debe estar comprendido en 1 y 4: ";
-    opcion = entrada.opcion();
-  }
-  return *opcion;
 }
 
 void escribirElementos(const int* elementos, int cuantos) {
@@ -57,7 +44,10 @@ void dialogo() {
   PilaFija p1;
   while (enMarcha) {
     escribirMenu();
-    const int opcion = leerOpcion(entrada);
+    const int opcion = consola::leerOpcionDeMenu(
+        entrada, kUltimaOpcion,
+        "Numero erroneo debe estar comprendido en 1 y 4: ",
+        /*avisoEnSuLinea=*/false);
     if (opcion == kFin) {
       enMarcha = false;
       continue;

@@ -2,11 +2,11 @@
 // built with the default sizes or with sizes the user types.
 
 #include <iostream>
-#include <optional>
 
 #include "Cola.h"
 #include "Entrada.h"
 #include "FinDeEntrada.h"
+#include "Menu.h"
 #include "Pantalla.h"
 #include "Pila.h"
 
@@ -14,7 +14,6 @@ namespace {
 
 enum Opcion { kPush = 1, kPop = 2, kDelete = 3, kFin = 4 };
 
-constexpr int kPrimeraOpcion = kPush;
 constexpr int kUltimaOpcion = kFin;
 
 void escribirMenu() {
@@ -22,18 +21,6 @@ void escribirMenu() {
   std::cout << "2. POP: sacar un elemento" << std::endl;
   std::cout << "3. DELETE: borrar todos los elementos" << std::endl;
   std::cout << "4. FIN" << std::endl;
-}
-
-// The menu option, read until it lies in the menu's range. The screen is
-// cleared after the first read only.
-int leerOpcion(consola::Entrada& entrada) {
-  std::optional<int> opcion = entrada.opcion();
-  consola::limpiarPantalla();
-  while (!opcion || *opcion < kPrimeraOpcion || *opcion > kUltimaOpcion) {
-    std::cout << "Numero erroneo debe estar comprendido en 1 y 4: ";
-    opcion = entrada.opcion();
-  }
-  return *opcion;
 }
 
 // A number read until it lies in minimo..maximo; `aviso` asks again.
@@ -83,7 +70,10 @@ void dialogo() {
   consola::limpiarPantalla();
   while (enMarcha) {
     escribirMenu();
-    const int opcion = leerOpcion(entrada);
+    const int opcion = consola::leerOpcionDeMenu(
+        entrada, kUltimaOpcion,
+        "Numero erroneo debe estar comprendido en 1 y 4: ",
+        /*avisoEnSuLinea=*/false);
     if (opcion == kFin) {
       enMarcha = false;
       continue;

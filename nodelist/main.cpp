@@ -1,11 +1,11 @@
 // nodelist: a singly linked list of integers driven by a numbered menu.
 
 #include <iostream>
-#include <optional>
 
 #include "Entrada.h"
 #include "FinDeEntrada.h"
 #include "Lista.h"
+#include "Menu.h"
 #include "Pantalla.h"
 
 namespace {
@@ -19,7 +19,6 @@ enum Opcion {
   kFin = 6
 };
 
-constexpr int kPrimeraOpcion = kInsertarPrincipio;
 constexpr int kUltimaOpcion = kFin;
 
 void escribirMenu() {
@@ -29,18 +28,6 @@ void escribirMenu() {
   std::cout << "4. BUSCAR UN NODO" << std::endl;
   std::cout << "5. MOSTRAR LA LISTA" << std::endl;
   std::cout << "6. FIN" << std::endl;
-}
-
-// The menu option, read until it lies in the menu's range. The screen is
-// cleared after the first read only.
-int leerOpcion(consola::Entrada& entrada) {
-  std::optional<int> opcion = entrada.opcion();
-  consola::limpiarPantalla();
-  while (!opcion || *opcion < kPrimeraOpcion || *opcion > kUltimaOpcion) {
-    std::cout << "Numero erroneo debe estar comprendido en 1 y 6" << std::endl;
-    opcion = entrada.opcion();
-  }
-  return *opcion;
 }
 
 int leerDato(consola::Entrada& entrada, const char* pregunta) {
@@ -54,7 +41,10 @@ void dialogo() {
   bool enMarcha = true;
   while (enMarcha) {
     escribirMenu();
-    const int opcion = leerOpcion(entrada);
+    const int opcion = consola::leerOpcionDeMenu(
+        entrada, kUltimaOpcion,
+        "Numero erroneo debe estar comprendido en 1 y 6",
+        /*avisoEnSuLinea=*/true);
     switch (opcion) {
       case kInsertarPrincipio:
         l1.insertarPrincipio(leerDato(entrada, "Introduce un dato: "));

@@ -4,7 +4,6 @@
 
 #include <iostream>
 #include <memory>
-#include <optional>
 #include <string>
 
 #include "Circulo.h"
@@ -12,6 +11,7 @@
 #include "Cuadrado.h"
 #include "Entrada.h"
 #include "FinDeEntrada.h"
+#include "Menu.h"
 #include "Pantalla.h"
 #include "PilaFiguras.h"
 
@@ -19,7 +19,6 @@ namespace {
 
 enum Opcion { kPush = 1, kPop = 2, kDelete = 3, kFin = 4 };
 
-constexpr int kPrimeraOpcion = kPush;
 constexpr int kUltimaOpcion = kFin;
 
 // Only answer 1 picks the queue, and only answer 1 picks a square.
@@ -31,18 +30,6 @@ void escribirMenu() {
   std::cout << "2. POP: sacar un elemento" << std::endl;
   std::cout << "3. DELETE: borrar todos los elementos" << std::endl;
   std::cout << "4. FIN" << std::endl;
-}
-
-// The menu option, read until it lies in the menu's range. The screen is
-// cleared after the first read only.
-int leerOpcion(consola::Entrada& entrada) {
-  std::optional<int> opcion = entrada.opcion();
-  consola::limpiarPantalla();
-  while (!opcion || *opcion < kPrimeraOpcion || *opcion > kUltimaOpcion) {
-    std::cout << "Numero erroneo debe estar comprendido en 1 y 4" << std::endl;
-    opcion = entrada.opcion();
-  }
-  return *opcion;
 }
 
 // Asks for a square or a circle and its colour and size. The shape is made
@@ -97,7 +84,10 @@ void dialogo() {
   PilaFiguras p1;
   while (enMarcha) {
     escribirMenu();
-    const int opcion = leerOpcion(entrada);
+    const int opcion = consola::leerOpcionDeMenu(
+        entrada, kUltimaOpcion,
+        "Numero erroneo debe estar comprendido en 1 y 4",
+        /*avisoEnSuLinea=*/true);
     if (opcion == kFin) {
       enMarcha = false;
       continue;
