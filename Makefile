@@ -1,6 +1,7 @@
-# A thin layer over CMake: the two everyday commands.
+# A thin layer over CMake: the everyday commands.
 #   make run [PROGRAM=fixedstack]   build, then start one program here
 #   make test                       build, then run every test through CTest
+#   make package                    build, then the Debian package (CPack)
 # PRESET picks a configure preset of CMakePresets.json (default: default).
 
 PROGRAMS := fixedstack growstack shapestack nodelist payslips
@@ -9,7 +10,7 @@ PRESET ?= default
 BUILD_DIR := $(if $(filter default,$(PRESET)),build,build-$(PRESET))
 LOG := $(BUILD_DIR)/make.log
 
-.PHONY: all build run test clean
+.PHONY: all build run test package clean
 
 all: build
 
@@ -27,6 +28,11 @@ run:
 
 test: build
 	@ctest --preset $(PRESET)
+
+# The package lands in the build directory; its path is the only output.
+package: build
+	@cd $(BUILD_DIR) && cpack >package.log 2>&1 || { cat package.log; exit 1; }
+	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD_DIR)/package.log
 
 clean:
 	rm -rf build build-*
