@@ -2,6 +2,7 @@
 #   make run [PROGRAM=fixedstack]   build, then start one program here
 #   make test                       build, then run every test through CTest
 #   make package                    build, then the Debian package (CPack)
+#   make windows                    cross-compile the Windows programs (MinGW)
 # PRESET picks a configure preset of CMakePresets.json (default: default).
 
 PROGRAMS := fixedstack growstack shapestack nodelist payslips
@@ -10,7 +11,7 @@ PRESET ?= default
 BUILD_DIR := $(if $(filter default,$(PRESET)),build,build-$(PRESET))
 LOG := $(BUILD_DIR)/make.log
 
-.PHONY: all build run test package clean
+.PHONY: all build run test package windows clean
 
 all: build
 
@@ -33,6 +34,10 @@ test: build
 package: build
 	@cd $(BUILD_DIR) && cpack >package.log 2>&1 || { cat package.log; exit 1; }
 	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD_DIR)/package.log
+
+windows:
+	@$(MAKE) --no-print-directory build PRESET=windows
+	@ls build-windows/bin/*.exe
 
 clean:
 	rm -rf build build-*
