@@ -19,7 +19,7 @@ all: build
 build:
 	@mkdir -p $(BUILD_DIR)
 	@{ cmake --preset $(PRESET) && cmake --build --preset $(PRESET); } \
-	  >$(LOG) 2>&1 || { cat $(LOG); exit 1; }
+	  >$(LOG) 2>&1 || { cat $(LOG) >&2; exit 1; }
 
 run:
 	@if [ -z "$(filter $(PROGRAM),$(PROGRAMS))" ]; then \
@@ -32,7 +32,7 @@ test: build
 
 # The package lands in the build directory; its path is the only output.
 package: build
-	@cd $(BUILD_DIR) && cpack >package.log 2>&1 || { cat package.log; exit 1; }
+	@cd $(BUILD_DIR) && cpack >package.log 2>&1 || { cat package.log >&2; exit 1; }
 	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD_DIR)/package.log
 
 windows:

@@ -5,16 +5,20 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+# Installs Debian packages quietly; apt's log is shown only on failure.
 instalar() {
-  if [ -z "${apt_actualizado:-}" ]; then
-    apt-get update -qq
-    apt_actualizado=1
-  fi
-  DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" >/dev/null
+  local log
+  log=$(mktemp)
+  { [ -n "${apt_actualizado:-}" ] || apt-get update -qq; } >"$log" 2>&1 &&
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
+      --no-install-recommends "$@" >>"$log" 2>&1 ||
+    { cat "$log" >&2; rm -f "$log"; exit 1; }
+  apt_actualizado=1
+  rm -f "$log"
 }
 
 command -v x86_64-w64-mingw32-g++ >/dev/null || instalar g++-mingw-w64-x86-64-win32
-make --no-print-directory windows >/dev/null
+make --no-print-directory windows
 
 # The runtime of the compiler is linked in; a .exe must start on a bare
 # Windows with only the system's DLLs.
