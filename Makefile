@@ -1,6 +1,8 @@
-# A thin layer over CMake: the two everyday commands.
+# A thin layer over CMake: the everyday commands.
 #   make run [PROGRAM=fixedstack]   build, then start one program here
 #   make test                       build, then run every test through CTest
+#   make package                    build, then the Debian package (CPack)
+#   make windows                    cross-compile the Windows programs (MinGW)
 # PRESET picks a configure preset of CMakePresets.json (default: default).
 
 PROGRAMS := fixedstack growstack shapestack nodelist payslips
@@ -9,7 +11,7 @@ PRESET ?= default
 BUILD_DIR := $(if $(filter default,$(PRESET)),build,build-$(PRESET))
 LOG := $(BUILD_DIR)/make.log
 
-.PHONY: all build run test clean
+.PHONY: all build run test package windows clean
 
 all: build
 
@@ -17,7 +19,7 @@ all: build
 build:
 	@mkdir -p $(BUILD_DIR)
 	@{ cmake --preset $(PRESET) && cmake --build --preset $(PRESET); } \
-	  >$(LOG) 2>&1 || { cat $(LOG); exit 1; }
+	  >$(LOG) 2>&1 || { cat $(LOG) >&2; exit 1; }
 
 run:
 	@if [ -z "$(filter $(PROGRAM),$(PROGRAMS))" ]; then \
@@ -27,6 +29,15 @@ run:
 
 test: build
 	@ctest --preset $(PRESET)
+
+# The package lands in the build directory; its path is the only output.
+package: build
+	@cd $(BUILD_DIR) && cpack >package.log 2>&1 || { cat package.log >&2; exit 1; }
+	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD_DIR)/package.log
+
+windows:
+	@$(MAKE) --no-print-directory build PRESET=windows
+	@ls build-windows/bin/*.exe
 
 clean:
 	rm -rf build build-*
