@@ -1,6 +1,9 @@
 # A thin layer over CMake: the two everyday commands.
 #   make run [PROGRAM=fixedstack]   build, then start one program here
 #   make test                       build, then run every test through CTest
+#   make test-asan                  the same, built with the sanitizers
+#   make lint                       clang-tidy and cppcheck; fails on a finding
+#   make bench                      time scripted sessions of the menu programs
 # PRESET picks a configure preset of CMakePresets.json (default: default).
 
 PROGRAMS := fixedstack growstack shapestack nodelist payslips
@@ -9,7 +12,7 @@ PRESET ?= default
 BUILD_DIR := $(if $(filter default,$(PRESET)),build,build-$(PRESET))
 LOG := $(BUILD_DIR)/make.log
 
-.PHONY: all build run test clean
+.PHONY: all build run test test-asan lint bench clean
 
 all: build
 
@@ -27,6 +30,20 @@ run:
 
 test: build
 	@ctest --preset $(PRESET)
+
+# AddressSanitizer and UndefinedBehaviorSanitizer, no recovery: any report
+# fails its test.
+test-asan:
+	@$(MAKE) --no-print-directory test PRESET=asan
+
+# Static checks over the project's own sources, with the compile commands of
+# the build.
+lint: build
+	@bash tools/lint.sh $(BUILD_DIR)
+
+# Not a test: prints figures per menu program found in $(BUILD_DIR)/bin.
+bench: build
+	@bash tools/bench.sh $(BUILD_DIR)/bin
 
 clean:
 	rm -rf build build-*
