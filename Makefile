@@ -43,7 +43,7 @@ lint: build
 
 # Not a test: prints figures per menu program found in $(BUILD_DIR)/bin.
 bench: build
-	@bash tools/bench.sh $(BUILD_DIR)/bin
+	@python3 tools/bench.py $(BUILD_DIR)/bin
 
 clean:
 	rm -rf build build-*
