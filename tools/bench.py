@@ -6,7 +6,7 @@ Usage: bench.py BIN_DIR [--actions N]
 For each menu program found in BIN_DIR, runs a scripted session of N menu
 actions (20,000 by default) with its output to /dev/null and prints:
 - actions per second (best of three runs);
-- peak memory (the child's maximum resident set size);
+- peak memory (maximum resident set size, by GNU time);
 - system calls per action, all of them and those other than write, counted
   by strace against a session that ends at once (so start-up is left out);
 - child processes started (forks, clones and execs after its own exec).
@@ -106,16 +106,26 @@ SESIONES = {
 
 
 def cronometrar(programa, entrada):
-    """Seconds of one run and its peak resident set in KiB."""
+    """Seconds of one run."""
     with open(entrada, "rb") as fichero, open(os.devnull, "wb") as nulo:
         inicio = time.perf_counter()
-        proceso = subprocess.Popen([programa], stdin=fichero, stdout=nulo)
-        _, estado, uso = os.wait4(proceso.pid, 0)
+        estado = subprocess.run([programa], stdin=fichero, stdout=nulo,
+                                check=False).returncode
         segundos = time.perf_counter() - inicio
-    proceso.returncode = os.waitstatus_to_exitcode(estado)
-    if proceso.returncode != 0:
-        sys.exit(f"{programa} ended with status {proceso.returncode}")
-    return segundos, uso.ru_maxrss
+    if estado != 0:
+        sys.exit(f"{programa} ended with status {estado}")
+    return segundos
+
+
+def medir_memoria(programa, entrada, carpeta):
+    """Peak resident set of one run in KiB, by /usr/bin/time: a child of this
+    script would report this script's own size, inherited through fork."""
+    informe = os.path.join(carpeta, "memoria")
+    with open(entrada, "rb") as fichero, open(os.devnull, "wb") as nulo:
+        subprocess.run(["/usr/bin/time", "-f", "%M", "-o", informe, programa],
+                       stdin=fichero, stdout=nulo, check=True)
+    with open(informe) as texto:
+        return int(texto.read().split()[-1])
 
 
 def contar_llamadas(programa, entrada, carpeta):
@@ -154,11 +164,16 @@ def contar_procesos(programa, entrada, carpeta):
     return creados + max(ejecutados - 1, 0)
 
 
-def asegurar_strace():
-    if shutil.which("strace"):
+def asegurar_herramientas():
+    """strace and GNU time come from Debian's packages of the same names."""
+    faltan = [paquete for paquete, orden in (("strace", "strace"),
+                                            ("time", "/usr/bin/time"))
+              if not shutil.which(orden)]
+    if not faltan:
         return
-    print("strace missing: installing it with apt-get", file=sys.stderr)
-    orden = ["apt-get", "install", "-y", "-qq", "strace"]
+    print(f"missing {', '.join(faltan)}: installing with apt-get",
+          file=sys.stderr)
+    orden = ["apt-get", "install", "-y", "-qq"] + faltan
     if subprocess.run(orden, check=False).returncode != 0:
         subprocess.run(["apt-get", "update", "-qq"], check=True)
         subprocess.run(orden, check=True)
@@ -169,7 +184,7 @@ def main():
     argumentos.add_argument("bin")
     argumentos.add_argument("--actions", type=int, default=ACCIONES)
     opciones = argumentos.parse_args()
-    asegurar_strace()
+    asegurar_herramientas()
 
     print(f"{opciones.actions} actions per session, output to /dev/null")
     print(f"{'program':<11} {'actions/s':>10} {'target':>8} {'peak KiB':>9} "
@@ -187,7 +202,8 @@ def main():
             with open(base, "w") as fichero:
                 fichero.write(vacia)
 
-            mejor, pico = min(cronometrar(programa, entrada) for _ in range(3))
+            mejor = min(cronometrar(programa, entrada) for _ in range(3))
+            pico = medir_memoria(programa, entrada, carpeta)
             total, otras = contar_llamadas(programa, entrada, carpeta)
             total0, otras0 = contar_llamadas(programa, base, carpeta)
             hijos = contar_procesos(programa, entrada, carpeta)
