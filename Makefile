@@ -3,6 +3,9 @@
 #   make test                       build, then run every test through CTest
 #   make package                    build, then the Debian package (CPack)
 #   make windows                    cross-compile the Windows programs (MinGW)
+#   make test-asan                  the same, built with the sanitizers
+#   make lint                       clang-tidy and cppcheck; fails on a finding
+#   make bench                      time scripted sessions of the menu programs
 # PRESET picks a configure preset of CMakePresets.json (default: default).
 
 PROGRAMS := fixedstack growstack shapestack nodelist payslips
@@ -11,7 +14,7 @@ PRESET ?= default
 BUILD_DIR := $(if $(filter default,$(PRESET)),build,build-$(PRESET))
 LOG := $(BUILD_DIR)/make.log
 
-.PHONY: all build run test package windows clean
+.PHONY: all build run test test-asan lint bench package windows clean
 
 all: build
 
@@ -38,6 +41,19 @@ package: build
 windows:
 	@$(MAKE) --no-print-directory build PRESET=windows
 	@ls build-windows/bin/*.exe
+# AddressSanitizer and UndefinedBehaviorSanitizer, no recovery: any report
+# fails its test.
+test-asan:
+	@$(MAKE) --no-print-directory test PRESET=asan
+
+# Static checks over the project's own sources, with the compile commands of
+# the build.
+lint: build
+	@bash tools/lint.sh $(BUILD_DIR)
+
+# Not a test: prints figures per menu program found in $(BUILD_DIR)/bin.
+bench: build
+	@python3 tools/bench.py $(BUILD_DIR)/bin
 
 clean:
 	rm -rf build build-*

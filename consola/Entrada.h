@@ -25,6 +25,7 @@ class Entrada {
  public:
   // The prompts for a new number after a bad one go to `salida`.
   Entrada(std::istream& entrada, std::ostream& salida);
+  ~Entrada() = default;
 
   Entrada(const Entrada&) = delete;
   Entrada& operator=(const Entrada&) = delete;

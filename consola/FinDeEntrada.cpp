@@ -2,9 +2,12 @@
 
 #include <iostream>
 
+#include "SalidaDiferida.h"
+
 namespace consola {
 
 int ejecutarDialogo(void (*dialogo)()) {
+  const SalidaDiferida salida;
   try {
     dialogo();
   } catch (const FinDeEntrada&) {

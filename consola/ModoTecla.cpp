@@ -28,8 +28,8 @@ constexpr int kSenales[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP};
 constexpr int kNumSenales = sizeof(kSenales) / sizeof(kSenales[0]);
 
 // The handlers found on entry, put back on destruction.
-struct sigaction anteriores
-    [kNumSenales];  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
+struct sigaction anteriores[kNumSenales];
 
 // How long the rest of a key's bytes may take to arrive after its first one.
 constexpr int kEsperaRestoMs = 50;
@@ -70,7 +70,7 @@ extern "C" void alRecibirSenal(int senal) {
   restaurarModo();
   porDefecto(senal);
   desbloquear(senal);
-  raise(senal);
+  static_cast<void>(raise(senal));  // a handler has no way to report it
   // Only a stop comes back here, once the program is continued.
   if (estado.activo != 0) {
     instalar(senal);
