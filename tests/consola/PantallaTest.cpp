@@ -74,12 +74,12 @@ void hastaLaPausa(TerminalDePrueba& terminal, const std::string& respuesta) {
 void sigueEsperando(TerminalDePrueba& terminal) {
   const std::string antes = terminal.salida();
   terminal.recogerSalida(kSigueEsperandoMs);
-  EXPECT_EQ(terminal.salida(), antes);
+  ASSERT_EQ(terminal.salida(), antes);
   int estado = 0;
-  EXPECT_FALSE(terminal.esperarEstado(estado, 0)) << "status " << estado;
+  ASSERT_FALSE(terminal.esperarEstado(estado, 0)) << "status " << estado;
   const termios modo = terminal.modo();
-  EXPECT_EQ(modo.c_lflag & (ICANON | ECHO), 0u);
-  EXPECT_NE(modo.c_lflag & ISIG, 0u) << "Ctrl+C must still interrupt";
+  ASSERT_EQ(modo.c_lflag & (ICANON | ECHO), 0u);
+  ASSERT_NE(modo.c_lflag & ISIG, 0u) << "Ctrl+C must still interrupt";
 }
 
 void terminaBien(TerminalDePrueba& terminal) {
@@ -93,7 +93,7 @@ TEST(PantallaEnTerminal, LimpiarEscribeSuSecuencia) {
   TerminalDePrueba terminal(modoDePartida());
   ASSERT_TRUE(terminal.abierta());
   ASSERT_TRUE(terminal.lanzar({SONDA_PAUSA, "limpiar"}));
-  terminaBien(terminal);
+  ASSERT_NO_FATAL_FAILURE(terminaBien(terminal));
   const std::string esperada = "<\x1b[H\x1b[2J\x1b[3J>";
   terminal.esperarSalida(esperada);
   EXPECT_EQ(terminal.salida(), esperada);
@@ -106,6 +106,27 @@ struct CasoTecla {
   const char* despues;    // typed once the pause has ended
   const char* leido;      // what the probe's next read then gives
 };
+
+// Pauses the probe, watches it wait, ends the pause with the case's key and
+// checks what the probe's next read gets and the mode it is left in.
+void probarTecla(const CasoTecla& caso) {
+  const termios partida = modoDePartida();
+  TerminalDePrueba terminal(partida);
+  ASSERT_NO_FATAL_FAILURE(hastaLaPausa(terminal, caso.respuesta));
+  ASSERT_NO_FATAL_FAILURE(sigueEsperando(terminal));
+
+  terminal.teclear(caso.tecla);
+  const std::string hastaFin = eco(caso.respuesta) + kAviso + "\r\n";
+  ASSERT_TRUE(terminal.esperarSalida(hastaFin)) << terminal.salida();
+  ASSERT_TRUE(terminal.esperarModo(false));
+  terminal.teclear(caso.despues);
+  ASSERT_NO_FATAL_FAILURE(terminaBien(terminal));
+  const std::string esperada =
+      hastaFin + eco(caso.despues) + caso.leido + "\r\n";
+  terminal.esperarSalida(esperada);
+  EXPECT_EQ(terminal.salida(), esperada);
+  compararModo(terminal.modo(), partida);
+}
 
 TEST(PantallaEnTerminal, LaPausaEsperaUnaTeclaYNoLaEntrega) {
   const CasoTecla casos[] = {
@@ -131,25 +152,10 @@ TEST(PantallaEnTerminal, LaPausaEsperaUnaTeclaYNoLaEntrega) {
   };
   for (const CasoTecla& caso : casos) {
     SCOPED_TRACE(caso.nombre);
-    const termios partida = modoDePartida();
-    TerminalDePrueba terminal(partida);
-    hastaLaPausa(terminal, caso.respuesta);
-    if (testing::Test::HasFatalFailure()) {
-      return;
+    probarTecla(caso);
+    if (HasFailure()) {
+      return;  // every failing case costs seconds of waits
     }
-    sigueEsperando(terminal);
-
-    terminal.teclear(caso.tecla);
-    const std::string hastaFin = eco(caso.respuesta) + kAviso + "\r\n";
-    ASSERT_TRUE(terminal.esperarSalida(hastaFin)) << terminal.salida();
-    ASSERT_TRUE(terminal.esperarModo(false));
-    terminal.teclear(caso.despues);
-    terminaBien(terminal);
-    const std::string esperada =
-        hastaFin + eco(caso.despues) + caso.leido + "\r\n";
-    terminal.esperarSalida(esperada);
-    EXPECT_EQ(terminal.salida(), esperada);
-    compararModo(terminal.modo(), partida);
   }
 }
 
@@ -169,10 +175,7 @@ TEST(PantallaEnTerminal, UnaSenalDuranteLaPausaDejaElModoComoEstaba) {
     SCOPED_TRACE(caso.nombre);
     const termios partida = modoDePartida();
     TerminalDePrueba terminal(partida);
-    hastaLaPausa(terminal, "7\n");
-    if (testing::Test::HasFatalFailure()) {
-      return;
-    }
+    ASSERT_NO_FATAL_FAILURE(hastaLaPausa(terminal, "7\n"));
     if (caso.tecla != nullptr) {
       terminal.teclear(caso.tecla);
     } else {
@@ -202,10 +205,7 @@ TEST(PantallaEnTerminal, CtrlZParaConElModoNormalYLaPausaSigue) {
     SCOPED_TRACE(caso.nombre);
     const termios partida = modoDePartida();
     TerminalDePrueba terminal(partida);
-    hastaLaPausa(terminal, "7\n");
-    if (testing::Test::HasFatalFailure()) {
-      return;
-    }
+    ASSERT_NO_FATAL_FAILURE(hastaLaPausa(terminal, "7\n"));
     for (int vez = 1; vez <= 2; ++vez) {
       SCOPED_TRACE(vez);
       if (caso.tecla != nullptr) {
@@ -221,14 +221,14 @@ TEST(PantallaEnTerminal, CtrlZParaConElModoNormalYLaPausaSigue) {
 
       terminal.enviarSenal(SIGCONT);
       ASSERT_TRUE(terminal.esperarModo(true)) << "no key mode after continue";
-      sigueEsperando(terminal);
+      ASSERT_NO_FATAL_FAILURE(sigueEsperando(terminal));
     }
     terminal.teclear("x");
     const std::string hastaFin = eco("7\n") + kAviso + "\r\n";
     ASSERT_TRUE(terminal.esperarSalida(hastaFin)) << terminal.salida();
     ASSERT_TRUE(terminal.esperarModo(false));
     terminal.teclear("5\n");
-    terminaBien(terminal);
+    ASSERT_NO_FATAL_FAILURE(terminaBien(terminal));
     const std::string esperada = hastaFin + eco("5\n") + "leido 5\r\n";
     terminal.esperarSalida(esperada);
     EXPECT_EQ(terminal.salida(), esperada);
