@@ -141,6 +141,8 @@ TEST(PantallaEnTerminal, LaPausaEsperaUnaTeclaYNoLaEntrega) {
       {"F5", "7\n", "\x1b[15~", "5\n", "leido 5"},
       {"Alt+x", "7\n", "\x1bx", "5\n", "leido 5"},
       {"Esc", "7\n", "\x1b", "5\n", "leido 5"},
+      {"Alt+enie", "7\n", "\x1b\xc3\xb1", "5\n", "leido 5"},
+      {"F1 de la consola de Linux", "7\n", "\x1b[[A", "5\n", "leido 5"},
       {"enie", "7\n", "\xc3\xb1", "5\n", "leido 5"},
       {"euro", "7\n", "\xe2\x82\xac", "5\n", "leido 5"},
       {"emoji", "7\n", "\xf0\x9f\x98\x80", "5\n", "leido 5"},
