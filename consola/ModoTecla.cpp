@@ -101,22 +101,6 @@ bool leerByte(unsigned char& byte, int esperaMs) {
   }
 }
 
-// After an ESC: the rest of a CSI (ESC [ ... final) or SS3 (ESC O x)
-// sequence, or the one key of an Alt combination.
-void descartarSecuencia() {
-  unsigned char byte = 0;
-  if (!leerByte(byte, kEsperaRestoMs)) {
-    return;  // the Esc key alone
-  }
-  if (byte == 'O') {
-    leerByte(byte, kEsperaRestoMs);
-  } else if (byte == '[') {
-    // Parameter and intermediate bytes lie below 0x40; the final one ends it.
-    while (leerByte(byte, kEsperaRestoMs) && byte < 0x40) {
-    }
-  }
-}
-
 // After the lead byte of a UTF-8 character: its continuation bytes.
 void descartarContinuacion(unsigned char primero) {
   int resto = 0;
@@ -130,6 +114,31 @@ void descartarContinuacion(unsigned char primero) {
   unsigned char byte = 0;
   while (resto > 0 && leerByte(byte, kEsperaRestoMs)) {
     --resto;
+  }
+}
+
+// After an ESC: the rest of a CSI (ESC [ ... final) or SS3 (ESC O x)
+// sequence, or the one key of an Alt combination, whatever its length.
+void descartarSecuencia() {
+  unsigned char byte = 0;
+  if (!leerByte(byte, kEsperaRestoMs)) {
+    return;  // the Esc key alone
+  }
+  if (byte == 'O') {
+    leerByte(byte, kEsperaRestoMs);
+  } else if (byte == '[') {
+    if (!leerByte(byte, kEsperaRestoMs)) {
+      return;  // Alt+[
+    }
+    if (byte == '[') {
+      leerByte(byte, kEsperaRestoMs);  // the Linux console's F1 to F5
+      return;
+    }
+    // Parameter and intermediate bytes lie below 0x40; the final one ends it.
+    while (byte < 0x40 && leerByte(byte, kEsperaRestoMs)) {
+    }
+  } else {
+    descartarContinuacion(byte);  // Alt with a multibyte character
   }
 }
 

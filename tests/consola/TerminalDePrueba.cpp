@@ -1,0 +1,286 @@
+#include "TerminalDePrueba.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <pty.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <thread>
+
+namespace {
+
+using Reloj = std::chrono::steady_clock;
+
+Reloj::time_point limiteTras(int esperaMs) {
+  return Reloj::now() + std::chrono::milliseconds(esperaMs);
+}
+
+int restanteMs(Reloj::time_point limite) {
+  const auto resta = std::chrono::duration_cast<std::chrono::milliseconds>(
+      limite - Reloj::now());
+  return resta.count() > 0 ? static_cast<int>(resta.count()) : 0;
+}
+
+// Polls `descriptor` for input, resuming the wait if a signal cuts it short.
+bool hayEntrada(int descriptor, int esperaMs) {
+  const auto limite = limiteTras(esperaMs);
+  pollfd sondeo{descriptor, POLLIN, 0};
+  for (;;) {
+    const int listos = poll(&sondeo, 1, restanteMs(limite));
+    if (listos >= 0 || errno != EINTR) {
+      return listos > 0;
+    }
+  }
+}
+
+// Reads exactly `tamano` bytes within `esperaMs`.
+bool leerCompleto(int descriptor, void* destino, size_t tamano, int esperaMs) {
+  const auto limite = limiteTras(esperaMs);
+  auto* bytes = static_cast<char*>(destino);
+  size_t leidos = 0;
+  while (leidos < tamano) {
+    if (!hayEntrada(descriptor, restanteMs(limite))) {
+      return false;
+    }
+    const ssize_t n = read(descriptor, bytes + leidos, tamano - leidos);
+    if (n < 0 && errno == EINTR) {
+      continue;
+    }
+    if (n <= 0) {
+      return false;
+    }
+    leidos += static_cast<size_t>(n);
+  }
+  return true;
+}
+
+void escribirCompleto(int descriptor, const void* origen, size_t tamano) {
+  const auto* bytes = static_cast<const char*>(origen);
+  while (tamano > 0) {
+    const ssize_t n = write(descriptor, bytes, tamano);
+    if (n < 0 && errno == EINTR) {
+      continue;
+    }
+    if (n <= 0) {
+      return;
+    }
+    bytes += n;
+    tamano -= static_cast<size_t>(n);
+  }
+}
+
+void cerrarAlEjecutar(int descriptor) {
+  fcntl(descriptor, F_SETFD, FD_CLOEXEC);
+}
+
+// In the program's process, before exec: a process group of its own in the
+// terminal's foreground, as a shell gives a foreground job, with every signal
+// at its default action and unblocked whatever the test runner left, and no
+// core files from SIGQUIT.
+void prepararPrograma(int terminal) {
+  setpgid(0, 0);
+  signal(SIGTTOU, SIG_IGN);  // a background group may then take the terminal
+  tcsetpgrp(terminal, getpid());
+  for (const int senal : {SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGTSTP, SIGTTIN,
+                          SIGTTOU, SIGPIPE, SIGCHLD}) {
+    signal(senal, SIG_DFL);
+  }
+  sigset_t ninguna;
+  sigemptyset(&ninguna);
+  sigprocmask(SIG_SETMASK, &ninguna, nullptr);
+  const rlimit sinVolcado{0, 0};
+  setrlimit(RLIMIT_CORE, &sinVolcado);
+  for (int estandar = 0; estandar <= 2; ++estandar) {
+    dup2(terminal, estandar);
+  }
+  if (terminal > 2) {
+    close(terminal);
+  }
+}
+
+}  // namespace
+
+TerminalDePrueba::TerminalDePrueba(const termios& modo)
+    : maestro_(-1),
+      esclavo_(-1),
+      estados_(-1),
+      guardian_(-1),
+      programa_(-1),
+      terminado_(false) {
+  if (openpty(&maestro_, &esclavo_, nullptr, &modo, nullptr) != 0) {
+    maestro_ = -1;
+    esclavo_ = -1;
+    return;
+  }
+  cerrarAlEjecutar(maestro_);
+  cerrarAlEjecutar(esclavo_);
+}
+
+TerminalDePrueba::~TerminalDePrueba() {
+  int estado = 0;
+  while (programa_ > 0 && !terminado_ && esperarEstado(estado, 0)) {
+  }
+  if (programa_ > 0 && !terminado_) {
+    kill(programa_, SIGKILL);
+  }
+  if (guardian_ > 0) {
+    kill(guardian_, SIGKILL);
+    waitpid(guardian_, nullptr, 0);
+  }
+  for (const int descriptor : {maestro_, esclavo_, estados_}) {
+    if (descriptor >= 0) {
+      close(descriptor);
+    }
+  }
+}
+
+bool TerminalDePrueba::lanzar(const std::vector<std::string>& argumentos) {
+  if (!abierta() || guardian_ >= 0 || argumentos.empty()) {
+    return false;
+  }
+  std::vector<char*> argv;
+  for (const std::string& argumento : argumentos) {
+    argv.push_back(const_cast<char*>(argumento.c_str()));
+  }
+  argv.push_back(nullptr);
+
+  int tuberia[2];
+  if (pipe(tuberia) != 0) {
+    return false;
+  }
+  cerrarAlEjecutar(tuberia[0]);
+  cerrarAlEjecutar(tuberia[1]);
+  guardian_ = fork();
+  if (guardian_ == 0) {
+    guardar(argv, tuberia[1]);
+  }
+  close(tuberia[1]);
+  estados_ = tuberia[0];
+  if (guardian_ < 0) {
+    return false;
+  }
+  pid_t programa = -1;
+  if (!leerCompleto(estados_, &programa, sizeof programa, kEsperaMs)) {
+    return false;
+  }
+  programa_ = programa;
+  return true;
+}
+
+void TerminalDePrueba::guardar(const std::vector<char*>& argv, int avisos) {
+  close(maestro_);
+  close(estados_);
+  if (setsid() < 0 || ioctl(esclavo_, TIOCSCTTY, 0) != 0) {
+    _exit(126);
+  }
+  const pid_t programa = fork();
+  if (programa < 0) {
+    _exit(126);
+  }
+  if (programa == 0) {
+    close(avisos);
+    prepararPrograma(esclavo_);
+    execv(argv[0], argv.data());
+    _exit(127);
+  }
+  setpgid(programa, programa);  // either side may run first
+  close(esclavo_);
+  escribirCompleto(avisos, &programa, sizeof programa);
+  for (;;) {
+    int estado = 0;
+    const pid_t cambiado = waitpid(programa, &estado, WUNTRACED);
+    if (cambiado < 0 && errno == EINTR) {
+      continue;
+    }
+    if (cambiado != programa) {
+      _exit(1);
+    }
+    escribirCompleto(avisos, &estado, sizeof estado);
+    if (!WIFSTOPPED(estado)) {
+      _exit(0);
+    }
+  }
+}
+
+void TerminalDePrueba::teclear(const std::string& bytes) {
+  escribirCompleto(maestro_, bytes.data(), bytes.size());
+}
+
+void TerminalDePrueba::enviarSenal(int senal) {
+  if (programa_ > 0 && !terminado_) {
+    kill(programa_, senal);
+  }
+}
+
+bool TerminalDePrueba::leerMaestro(int esperaMs) {
+  if (!hayEntrada(maestro_, esperaMs)) {
+    return false;
+  }
+  char bloque[4096];
+  const ssize_t n = read(maestro_, bloque, sizeof bloque);
+  if (n <= 0) {
+    return false;
+  }
+  salida_.append(bloque, static_cast<size_t>(n));
+  return true;
+}
+
+bool TerminalDePrueba::esperarSalida(const std::string& texto, int esperaMs) {
+  const auto limite = limiteTras(esperaMs);
+  while (salida_.find(texto) == std::string::npos) {
+    const int resta = restanteMs(limite);
+    if (resta == 0) {
+      return false;
+    }
+    leerMaestro(resta);
+  }
+  return true;
+}
+
+void TerminalDePrueba::recogerSalida(int esperaMs) {
+  const auto limite = limiteTras(esperaMs);
+  for (int resta = esperaMs; resta > 0; resta = restanteMs(limite)) {
+    leerMaestro(resta);
+  }
+  while (leerMaestro(0)) {
+  }
+}
+
+termios TerminalDePrueba::modo() const {
+  termios actual{};
+  tcgetattr(esclavo_, &actual);
+  return actual;
+}
+
+bool TerminalDePrueba::esperarModo(bool sinLineas, int esperaMs) {
+  const auto limite = limiteTras(esperaMs);
+  for (;;) {
+    const bool lineas = (modo().c_lflag & ICANON) != 0;
+    if (lineas != sinLineas) {
+      return true;
+    }
+    if (restanteMs(limite) == 0) {
+      return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+}
+
+bool TerminalDePrueba::esperarEstado(int& estado, int esperaMs) {
+  if (estados_ < 0 || terminado_) {
+    return false;
+  }
+  if (!leerCompleto(estados_, &estado, sizeof estado, esperaMs)) {
+    return false;
+  }
+  if (!WIFSTOPPED(estado)) {
+    terminado_ = true;
+  }
+  return true;
+}
