@@ -38,8 +38,7 @@ Cola& Cola::operator=(const Cola& otra) {
 }
 
 Cola::Cola(Cola&& otra) noexcept
-    : InterfazPC(otra),
-      tamanio(std::exchange(otra.tamanio, 0)),
+    : tamanio(std::exchange(otra.tamanio, 0)),
       crecimiento(otra.crecimiento),
       elementos(std::exchange(otra.elementos, nullptr)) {}
 

@@ -19,7 +19,9 @@
 // the storage over and leaves the source with no slots at all, an empty
 // queue that grows at its next insertion. A queue whose first storage could
 // not be obtained starts the same way.
-class Cola : public InterfazPC {
+// Never a base (final), so its public destructor need not be virtual.
+class Cola final  // NOLINT(cppcoreguidelines-virtual-class-destructor)
+    : public InterfazPC {
  public:
   static constexpr int kTamanioPorDefecto = 5;
   static constexpr int kTamanioMaximo = 1000000;

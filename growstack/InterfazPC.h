@@ -22,6 +22,8 @@ class InterfazPC {
   InterfazPC() = default;
   InterfazPC(const InterfazPC&) = default;
   InterfazPC& operator=(const InterfazPC&) = default;
+  InterfazPC(InterfazPC&&) = default;
+  InterfazPC& operator=(InterfazPC&&) = default;
   ~InterfazPC() = default;
 };
 

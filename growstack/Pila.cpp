@@ -38,8 +38,7 @@ Pila& Pila::operator=(const Pila& otra) {
 }
 
 Pila::Pila(Pila&& otra) noexcept
-    : InterfazPC(otra),
-      tamanio(std::exchange(otra.tamanio, 0)),
+    : tamanio(std::exchange(otra.tamanio, 0)),
       crecimiento(otra.crecimiento),
       elementos(std::exchange(otra.elementos, nullptr)) {}
 

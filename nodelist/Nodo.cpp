@@ -4,8 +4,6 @@ Nodo::Nodo(int dato) : dato(dato), siguiente(nullptr) {}
 
 Nodo::Nodo() : Nodo(0) {}
 
-Nodo::~Nodo() = default;
-
 int Nodo::getDato() const { return dato; }
 
 void Nodo::setDato(int dato) { this->dato = dato; }

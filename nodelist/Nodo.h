@@ -13,7 +13,7 @@ class Nodo {
   explicit Nodo(int dato);
   // A node holding 0, with no successor.
   Nodo();
-  ~Nodo();
+  ~Nodo() = default;
 
   // A node lives in one chain only; a copy would be a second node claiming
   // the same successor.

@@ -27,7 +27,7 @@ constexpr int kRespuestaSi = 1;
 
 Empleados::Empleados(const char* nombre, const char* domicilio,
                      const char* banco, float salario)
-    : salario(salario) {
+    : salario(salario), nombre{}, domicilio{}, banco{} {
   copiarTexto(this->nombre, sizeof this->nombre, nombre);
   copiarTexto(this->domicilio, sizeof this->domicilio, domicilio);
   copiarTexto(this->banco, sizeof this->banco, banco);

@@ -14,9 +14,6 @@ class Circulo : public Figura, public Dibujar {
   // The colour is cut to its first nine characters.
   Circulo(const char* color, float radio);
 
-  Circulo(const Circulo&) = default;
-  Circulo& operator=(const Circulo&) = default;
-
   // n from 0 to 10 picks a colour as above; any other n changes nothing.
   void setColor(int n) override;
   // radio * 3.14 * radio, in double precision.

@@ -20,6 +20,9 @@ class ColaFiguras {
   ColaFiguras(const ColaFiguras&) = delete;
   ColaFiguras& operator=(const ColaFiguras&) = delete;
 
+  // Deletes every shape still held.
+  ~ColaFiguras() = default;
+
   // Takes `figura` into the first empty slot; when all ten are occupied the
   // shape is deleted and nothing is stored.
   // A null `figura` is ignored.

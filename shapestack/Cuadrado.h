@@ -13,9 +13,6 @@ class Cuadrado : public Figura, public Dibujar {
   // The colour is cut to its first nine characters.
   Cuadrado(const char* color, float lado);
 
-  Cuadrado(const Cuadrado&) = default;
-  Cuadrado& operator=(const Cuadrado&) = default;
-
   // lado * lado, in double precision.
   float area() const override;
   // "Estoy dibujando un cuadrado con lado <lado>".

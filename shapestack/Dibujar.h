@@ -19,6 +19,8 @@ class Dibujar {
   Dibujar() = default;
   Dibujar(const Dibujar&) = default;
   Dibujar& operator=(const Dibujar&) = default;
+  Dibujar(Dibujar&&) = default;
+  Dibujar& operator=(Dibujar&&) = default;
   ~Dibujar() = default;
 };
 

@@ -23,6 +23,8 @@ class Figura : public Visualizar {
 
   Figura(const Figura&) = default;
   Figura& operator=(const Figura&) = default;
+  Figura(Figura&&) = default;
+  Figura& operator=(Figura&&) = default;
 
   // The operations, in the order of the virtual table that the derived
   // shapes share.

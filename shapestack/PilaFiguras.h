@@ -20,6 +20,9 @@ class PilaFiguras {
   PilaFiguras(const PilaFiguras&) = delete;
   PilaFiguras& operator=(const PilaFiguras&) = delete;
 
+  // Deletes every shape still held.
+  ~PilaFiguras() = default;
+
   // Takes `figura` onto the top; when all ten slots are occupied the shape
   // is deleted and nothing changes.
   // A null `figura` is ignored.

@@ -15,6 +15,8 @@ class Visualizar {
   Visualizar() = default;
   Visualizar(const Visualizar&) = default;
   Visualizar& operator=(const Visualizar&) = default;
+  Visualizar(Visualizar&&) = default;
+  Visualizar& operator=(Visualizar&&) = default;
   ~Visualizar() = default;
 };
 
