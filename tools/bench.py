@@ -9,7 +9,8 @@ actions (20,000 by default) with its output to /dev/null and prints:
 - peak memory (maximum resident set size, by GNU time);
 - system calls per action, all of them and those other than write, counted
   by strace against a session that ends at once (so start-up is left out);
-- child processes started (forks, clones and execs after its own exec).
+- child processes started (forks, clones and execs after its own exec);
+- for growstack, the peak memory that each slot of capacity adds.
 The containers are kept to a few dozen values so that the listings stay
 short.
 """
@@ -164,6 +165,19 @@ def contar_procesos(programa, entrada, carpeta):
     return creados + max(ejecutados - 1, 0)
 
 
+def bytes_por_hueco(programa, carpeta):
+    """growstack's peak memory against its capacity: both containers built
+    with one slot and with a million, then one push; the difference per slot
+    of each container."""
+    picos = []
+    for tamanio in (1, 1000000):
+        entrada = os.path.join(carpeta, f"capacidad{tamanio}.in")
+        with open(entrada, "w") as fichero:
+            fichero.write(f"2\n{tamanio}\n0\n1\n1\n7\n4\n")
+        picos.append(medir_memoria(programa, entrada, carpeta))
+    return (picos[1] - picos[0]) * 1024 / (2 * (1000000 - 1))
+
+
 def asegurar_herramientas():
     """strace and GNU time come from Debian's packages of the same names."""
     faltan = [paquete for paquete, orden in (("strace", "strace"),
@@ -215,6 +229,10 @@ def main():
                   f"{(total - total0) / opciones.actions:>9.2f} "
                   f"{(otras - otras0) / opciones.actions:>9.3f} "
                   f"{hijos:>8}{veredicto}")
+        growstack = os.path.join(opciones.bin, "growstack")
+        if os.access(growstack, os.X_OK):
+            print(f"growstack peak memory per slot of capacity, per container: "
+                  f"{bytes_por_hueco(growstack, carpeta):.2f} bytes")
     return 0
 
 
