@@ -211,10 +211,11 @@ class Recorrido {
 
   void termina() {
     int estado = 0;
-    ASSERT_TRUE(terminal_.esperarEstado(estado)) << "it did not end";
+    const bool terminado = terminal_.esperarEstado(estado);
+    terminal_.recogerSalida(20);
+    ASSERT_TRUE(terminado) << "it did not end; shown:\n" << resto();
     EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0)
         << "status " << estado;
-    terminal_.recogerSalida(20);
     EXPECT_EQ(terminal_.salida().size(), visto_) << "shown at the end:\n"
                                                  << resto();
   }
