@@ -101,6 +101,7 @@ class Recorrido {
 
   bool lanzado() const { return lanzado_; }
 
+  // Carries out `paso`; a failed check is a fatal failure of the test.
   void dar(const Paso& paso) {
     switch (paso.tipo) {
       case Tipo::kTeclear:
@@ -131,11 +132,12 @@ class Recorrido {
     }
   }
 
+ private:
+  // What was shown and no step has accounted for yet, for the messages.
   std::string resto() const {
     return visible(terminal_.salida().substr(visto_));
   }
 
- private:
   void salida(const std::string& texto) {
     const std::string esperado = enTerminal(texto);
     terminal_.esperarSalida(esperado, TerminalDePrueba::kEsperaMs, visto_);
