@@ -106,14 +106,14 @@ void prepararPrograma(int terminal) {
 
 }  // namespace
 
-TerminalDePrueba::TerminalDePrueba(const termios& modo)
+TerminalDePrueba::TerminalDePrueba(const termios* modo)
     : maestro_(-1),
       esclavo_(-1),
       estados_(-1),
       guardian_(-1),
       programa_(-1),
       terminado_(false) {
-  if (openpty(&maestro_, &esclavo_, nullptr, &modo, nullptr) != 0) {
+  if (openpty(&maestro_, &esclavo_, nullptr, modo, nullptr) != 0) {
     maestro_ = -1;
     esclavo_ = -1;
     return;
@@ -231,9 +231,10 @@ bool TerminalDePrueba::leerMaestro(int esperaMs) {
   return true;
 }
 
-bool TerminalDePrueba::esperarSalida(const std::string& texto, int esperaMs) {
+bool TerminalDePrueba::esperarSalida(const std::string& texto, int esperaMs,
+                                     size_t desde) {
   const auto limite = limiteTras(esperaMs);
-  while (salida_.find(texto) == std::string::npos) {
+  while (salida_.find(texto, desde) == std::string::npos) {
     const int resta = restanteMs(limite);
     if (resta == 0) {
       return false;

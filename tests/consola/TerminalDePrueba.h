@@ -24,8 +24,10 @@ class TerminalDePrueba {
   // How long a wait for something that must happen may take.
   static constexpr int kEsperaMs = 5000;
 
-  // Opens a terminal in mode `modo`; `abierta()` tells whether it worked.
-  explicit TerminalDePrueba(const termios& modo);
+  // Opens a terminal in mode `modo`, or in the system's default mode;
+  // `abierta()` tells whether it worked.
+  explicit TerminalDePrueba(const termios& modo) : TerminalDePrueba(&modo) {}
+  TerminalDePrueba() : TerminalDePrueba(nullptr) {}
   ~TerminalDePrueba();
 
   TerminalDePrueba(const TerminalDePrueba&) = delete;
@@ -43,9 +45,10 @@ class TerminalDePrueba {
   // Sends `senal` to the program.
   void enviarSenal(int senal);
 
-  // Reads what the program writes until all of it so far contains `texto`.
-  // False if that takes longer than `esperaMs`.
-  bool esperarSalida(const std::string& texto, int esperaMs = kEsperaMs);
+  // Reads what the program writes until all of it so far, from position
+  // `desde` on, contains `texto`. False if that takes longer than `esperaMs`.
+  bool esperarSalida(const std::string& texto, int esperaMs = kEsperaMs,
+                     size_t desde = 0);
 
   // Reads what the program writes during `esperaMs`.
   void recogerSalida(int esperaMs);
@@ -65,6 +68,9 @@ class TerminalDePrueba {
   bool esperarEstado(int& estado, int esperaMs = kEsperaMs);
 
  private:
+  // Opens the terminal in mode `*modo`, or in the default one if null.
+  explicit TerminalDePrueba(const termios* modo);
+
   // Runs in the keeper after the fork; never returns.
   [[noreturn]] void guardar(const std::vector<char*>& argv, int avisos);
 
