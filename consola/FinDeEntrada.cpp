@@ -2,11 +2,13 @@
 
 #include <iostream>
 
+#include "EntradaTerminal.h"
 #include "SalidaDiferida.h"
 
 namespace consola {
 
 int ejecutarDialogo(void (*dialogo)()) {
+  const EntradaTerminal entrada;
   const SalidaDiferida salida;
   try {
     dialogo();

@@ -7,6 +7,7 @@
 #else
 #include <unistd.h>
 
+#include "EntradaTerminal.h"
 #include "ModoTecla.h"
 #endif
 
@@ -57,6 +58,12 @@ void pausar() {
   std::cout << "Presione una tecla para continuar . . . " << std::flush;
   if (terminales().entrada) {
     ModoTecla modo(STDIN_FILENO);
+    // In key mode even a half-typed line can be read: whatever was typed
+    // before the pause began goes to the program's input first, so that
+    // only a new key ends the wait.
+    if (EntradaTerminal* entrada = EntradaTerminal::activa()) {
+      entrada->adelantar();
+    }
     modo.esperarTecla();
   }
   std::cout << std::endl;

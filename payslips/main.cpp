@@ -6,6 +6,7 @@
 
 #include "Comision.h"
 #include "Comisionsalario.h"
+#include "EntradaTerminal.h"
 #include "Fijo.h"
 #include "Horas.h"
 #include "InterfazNomina.h"
@@ -18,6 +19,9 @@ constexpr int kNumeroEmpleados = 4;
 }  // namespace
 
 int main() {
+  // No menu, so no consola::ejecutarDialogo: end of input never ends the run
+  // early. On a terminal the console layer reads the answers itself.
+  const consola::EntradaTerminal entrada;
   const std::unique_ptr<InterfazNomina> empleados[kNumeroEmpleados] = {
       std::make_unique<Fijo>("Ramon Escalante", "Calle Alcala,12",
                              "Espiritu Santo", 1200),

@@ -148,6 +148,11 @@ TEST(PantallaEnTerminal, LaPausaEsperaUnaTeclaYNoLaEntrega) {
       {"emoji", "7\n", "\xf0\x9f\x98\x80", "5\n", "leido 5"},
       // An answer the program has read ahead stays for its next read.
       {"respuesta ya leida", "7 8\n", "x", "", "leido 8"},
+      // Answers typed ahead, still in the terminal, neither end the pause
+      // nor get lost, whole lines or half of one.
+      {"respuesta adelantada", "7\n8\n", "x", "", "leido 8"},
+      {"respuestas adelantadas", "7\n\n8 9\n", "x", "", "leido 8"},
+      {"media respuesta adelantada", "7\n8", "x", "\n", "leido 8"},
       // What is typed right after the key is no part of it.
       {"tecla y respuesta", "7\n", "x5\n", "", "leido 5"},
       {"flecha y respuesta", "7\n", "\x1b[B5\n", "", "leido 5"},

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <iostream>
 
+#include "EntradaTerminal.h"
 #include "Pantalla.h"
 
 int main(int argc, char** argv) {
@@ -16,6 +17,7 @@ int main(int argc, char** argv) {
     std::cout << '>' << std::flush;
     return 0;
   }
+  const consola::EntradaTerminal entrada;
   int primero = 0;
   if (!(std::cin >> primero)) {
     return 2;
