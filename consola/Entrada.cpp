@@ -19,17 +19,16 @@ Entrada::Entrada(std::istream& entrada, std::ostream& salida)
 
 template <typename T>
 bool Entrada::intentar(T& valor, bool& fin) {
-  fin = false;
+  // Only blanks and line ends left: the input has ended. Anything else is an
+  // answer, good or bad, even when the end of input cuts it short.
+  fin = !(entrada_ >> std::ws) || entrada_.eof();
+  if (fin) {
+    return false;
+  }
   T leido{};
   if (entrada_ >> leido) {
     valor = leido;
     return true;
-  }
-  // A failed extraction that met the end of input (nothing left, or a
-  // number cut short such as a lone sign) ends the input for good.
-  if (entrada_.eof()) {
-    fin = true;
-    return false;
   }
   entrada_.clear();
   entrada_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');

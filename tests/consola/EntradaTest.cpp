@@ -41,7 +41,9 @@ TEST(Entrada, LeerEnteroRecuperaTrasUnDatoNoValido) {
       {"", false, 0, 0, ""},
       {"   \n \n", false, 0, 0, ""},
       {"abc", false, 0, 1, ""},  // a bad last line without its line end
-      {"-", false, 0, 0, ""},    // a number cut short by the end
+      // An answer cut short by the end is still a bad answer.
+      {"-", false, 0, 1, ""},
+      {"99999999999", false, 0, 1, ""},
       {"x\ny\n", false, 0, 2, ""},
   };
   for (const CasoEntero& caso : casos) {
@@ -113,6 +115,11 @@ TEST(Entrada, OpcionSinNumeroNoDaValorNiAviso) {
   EXPECT_EQ(entrada.opcion(), std::optional<int>(-2));
   EXPECT_THROW(entrada.opcion(), consola::FinDeEntrada);
   EXPECT_EQ(out.str(), "") << "the caller writes its own range message";
+
+  std::istringstream cortada("  +");
+  consola::Entrada entradaCortada(cortada, out);
+  EXPECT_EQ(entradaCortada.opcion(), std::nullopt);
+  EXPECT_THROW(entradaCortada.opcion(), consola::FinDeEntrada);
 }
 
 TEST(Entrada, LasLecturasObligadasLanzanAlFinal) {
