@@ -11,7 +11,8 @@ class ColaFija {
  public:
   static constexpr int kCapacidad = 10;
 
-  // All ten slots empty.
+  // All ten slots empty. A plain value: it owns no memory, and a copy
+  // copies the slots.
   ColaFija();
 
   bool estaVacia() const;

@@ -12,7 +12,8 @@ class PilaFija {
  public:
   static constexpr int kCapacidad = 10;
 
-  // All ten slots empty.
+  // All ten slots empty. A plain value: it owns no memory, and a copy
+  // copies the slots.
   PilaFija();
 
   bool estaVacia() const;

@@ -8,7 +8,7 @@
 //
 // Its colour numbers are shifted by one against Figura's table: 0 Blanco,
 // 1 Verde, ... 9 Negro, and 10 Blanco again. The radius is kept as given,
-// zero and negatives included.
+// zero and negatives included. It copies member by member.
 class Circulo : public Figura, public Dibujar {
  public:
   // The colour is cut to its first nine characters.

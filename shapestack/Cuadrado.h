@@ -7,7 +7,7 @@
 // A square: a Figura with the form "Cuadrado" and a side.
 //
 // It takes colours by Figura's own table. The side is kept as given, zero
-// and negatives included.
+// and negatives included. It copies member by member.
 class Cuadrado : public Figura, public Dibujar {
  public:
   // The colour is cut to its first nine characters.
