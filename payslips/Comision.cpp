@@ -19,6 +19,5 @@ void Comision::emitirNomina() {
   std::cout << "Porcentaje de comision: " << porcentajeComision << " %"
             << std::endl;
   calcularSalario();
-  std::cout << "Salario: " << getSalario() << " euros." << std::endl;
   terminarNomina(porcentaje);
 }

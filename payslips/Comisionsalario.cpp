@@ -24,6 +24,5 @@ void Comisionsalario::emitirNomina() {
   std::cout << "Porcentaje de comision: " << porcentajeComision << " %"
             << std::endl;
   calcularSalario();
-  std::cout << "Salario: " << getSalario() << " euros." << std::endl;
   terminarNomina(porcentaje);
 }

@@ -79,6 +79,7 @@ std::optional<float> Empleados::empezarNomina(const char* tipo) const {
 }
 
 void Empleados::terminarNomina(std::optional<float> porcentaje) const {
+  std::cout << "Salario: " << salario << " euros." << std::endl;
   if (porcentaje) {
     const float bono = bonificacion(*porcentaje);
     std::cout << "Bonificacion: " << bono << std::endl;

@@ -49,8 +49,9 @@ class Empleados : public InterfazNomina {
   // was chosen. End of input gives an empty month and no bonus.
   std::optional<float> empezarNomina(const char* tipo) const;
 
-  // The close of a payslip, after the type's own lines: the two bonus lines
-  // when `porcentaje` holds one, then the pause and a clear screen.
+  // The close of a payslip, after the type's own lines and its salary rule:
+  // the "Salario: " line, the two bonus lines when `porcentaje` holds one,
+  // then the pause and a clear screen.
   void terminarNomina(std::optional<float> porcentaje) const;
 
  private:

@@ -1,13 +1,10 @@
 #include "Fijo.h"
 
-#include <iostream>
-
 Fijo::Fijo(const char* nombre, const char* domicilio, const char* banco,
            float salario)
     : Empleados(nombre, domicilio, banco, salario) {}
 
 void Fijo::emitirNomina() {
   const std::optional<float> porcentaje = empezarNomina("Asalariado");
-  std::cout << "Salario: " << getSalario() << " euros." << std::endl;
   terminarNomina(porcentaje);
 }

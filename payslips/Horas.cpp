@@ -42,6 +42,5 @@ void Horas::emitirNomina() {
     std::cout << "Extra por horas que exceden de 40: " << extraHoras
               << " euros." << std::endl;
   }
-  std::cout << "Salario: " << getSalario() << " euros." << std::endl;
   terminarNomina(porcentaje);
 }
