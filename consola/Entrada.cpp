@@ -1,10 +1,10 @@
-#include "Entrada.h"
+#include "consola/Entrada.h"
 
 #include <istream>
 #include <limits>
 #include <ostream>
 
-#include "FinDeEntrada.h"
+#include "consola/FinDeEntrada.h"
 
 namespace consola {
 

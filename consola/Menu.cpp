@@ -1,23 +1,22 @@
-#include "Menu.h"
+#include "consola/Menu.h"
 
 #include <iostream>
 #include <optional>
 
-#include "Entrada.h"
-#include "Pantalla.h"
+#include "consola/Sesion.h"
 
 namespace consola {
 
-int leerOpcionDeMenu(Entrada& entrada, int ultima, const char* aviso,
-                     bool avisoEnSuLinea) {
-  std::optional<int> opcion = entrada.opcion();
-  limpiarPantalla();
+int leerOpcionYLimpiarPantalla(Sesion& sesion, int ultima, const char* aviso,
+                               FinDelAviso finDelAviso) {
+  std::optional<int> opcion = sesion.entrada().opcion();
+  sesion.limpiarPantalla();
   while (!opcion || *opcion < 1 || *opcion > ultima) {
     std::cout << aviso;
-    if (avisoEnSuLinea) {
+    if (finDelAviso == FinDelAviso::kLineaPropia) {
       std::cout << std::endl;
     }
-    opcion = entrada.opcion();
+    opcion = sesion.entrada().opcion();
   }
   return *opcion;
 }

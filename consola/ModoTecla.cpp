@@ -1,6 +1,5 @@
 #include "ModoTecla.h"
 
-#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -19,6 +18,8 @@ struct EstadoTerminal {
   termios normal{};  // the mode found on entry, put back on every way out
   termios tecla{};   // the mode a key press is read in
   volatile std::sig_atomic_t activo = 0;
+  // Set when the program is continued after a stop; read by reanudado().
+  volatile std::sig_atomic_t reanudado = 0;
 };
 
 EstadoTerminal
@@ -30,9 +31,6 @@ constexpr int kNumSenales = sizeof(kSenales) / sizeof(kSenales[0]);
 // The handlers found on entry, put back on destruction.
 // NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
 struct sigaction anteriores[kNumSenales];
-
-// How long the rest of a key's bytes may take to arrive after its first one.
-constexpr int kEsperaRestoMs = 50;
 
 void restaurarModo() {
   if (estado.activo != 0) {
@@ -60,7 +58,7 @@ void instalar(int senal) {
   struct sigaction accion {};
   accion.sa_handler = alRecibirSenal;
   sigemptyset(&accion.sa_mask);
-  accion.sa_flags = 0;  // no SA_RESTART: the wait sees EINTR and goes on
+  accion.sa_flags = 0;  // no SA_RESTART: the pause sees its wait cut short
   sigaction(senal, &accion, nullptr);
 }
 
@@ -75,72 +73,12 @@ extern "C" void alRecibirSenal(int senal) {
   if (estado.activo != 0) {
     instalar(senal);
     tcsetattr(estado.descriptor, TCSANOW, &estado.tecla);
+    estado.reanudado = 1;
   }
   errno = errnoGuardado;
 }
 
 extern "C" void alSalir() { restaurarModo(); }
-
-// Reads one byte, waiting at most `esperaMs` milliseconds (-1: for ever).
-// A signal that interrupts the wait (a stop and continue) resumes it.
-bool leerByte(unsigned char& byte, int esperaMs) {
-  pollfd sondeo{estado.descriptor, POLLIN, 0};
-  for (;;) {
-    const int listos = poll(&sondeo, 1, esperaMs);
-    if (listos < 0 && errno == EINTR) {
-      continue;
-    }
-    if (listos <= 0) {
-      return false;
-    }
-    const ssize_t leidos = read(estado.descriptor, &byte, 1);
-    if (leidos < 0 && errno == EINTR) {
-      continue;
-    }
-    return leidos == 1;
-  }
-}
-
-// After the lead byte of a UTF-8 character: its continuation bytes.
-void descartarContinuacion(unsigned char primero) {
-  int resto = 0;
-  if (primero >= 0xF0) {
-    resto = 3;
-  } else if (primero >= 0xE0) {
-    resto = 2;
-  } else if (primero >= 0xC0) {
-    resto = 1;
-  }
-  unsigned char byte = 0;
-  while (resto > 0 && leerByte(byte, kEsperaRestoMs)) {
-    --resto;
-  }
-}
-
-// After an ESC: the rest of a CSI (ESC [ ... final) or SS3 (ESC O x)
-// sequence, or the one key of an Alt combination, whatever its length.
-void descartarSecuencia() {
-  unsigned char byte = 0;
-  if (!leerByte(byte, kEsperaRestoMs)) {
-    return;  // the Esc key alone
-  }
-  if (byte == 'O') {
-    leerByte(byte, kEsperaRestoMs);
-  } else if (byte == '[') {
-    if (!leerByte(byte, kEsperaRestoMs)) {
-      return;  // Alt+[
-    }
-    if (byte == '[') {
-      leerByte(byte, kEsperaRestoMs);  // the Linux console's F1 to F5
-      return;
-    }
-    // Parameter and intermediate bytes lie below 0x40; the final one ends it.
-    while (byte < 0x40 && leerByte(byte, kEsperaRestoMs)) {
-    }
-  } else {
-    descartarContinuacion(byte);  // Alt with a multibyte character
-  }
-}
 
 }  // namespace
 
@@ -167,6 +105,7 @@ ModoTecla::ModoTecla(int descriptor) : activo_(false) {
       instalar(kSenales[i]);
     }
   }
+  estado.reanudado = 0;
   estado.activo = 1;
   tcsetattr(descriptor, TCSANOW, &estado.tecla);
   activo_ = true;
@@ -183,19 +122,10 @@ ModoTecla::~ModoTecla() {
   }
 }
 
-void ModoTecla::esperarTecla() {
-  if (!activo_) {
-    return;
-  }
-  unsigned char primero = 0;
-  if (!leerByte(primero, -1)) {
-    return;
-  }
-  if (primero == 0x1B) {
-    descartarSecuencia();
-  } else {
-    descartarContinuacion(primero);
-  }
+bool ModoTecla::reanudado() {
+  const bool reanudado = estado.reanudado != 0;
+  estado.reanudado = 0;
+  return reanudado;
 }
 
 }  // namespace consola

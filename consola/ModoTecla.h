@@ -5,12 +5,14 @@ namespace consola {
 
 // While alive, keeps a terminal in the mode that one key press is read in:
 // no line buffering and no echo, with Ctrl+C and Ctrl+Z still sending their
-// signals. The terminal gets back exactly the mode it had on every way out:
+// signals. It reads nothing itself; the key is read by EntradaEstandar.
+//
+// The terminal gets back exactly the mode it had on every way out:
 // destruction, exit(), and the signals that end or stop the program
 // (SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP). A terminating signal is then
 // raised again with its default action, so the program dies of it as usual;
-// after a stop and a continue, the key mode is set again and the wait goes
-// on.
+// after a stop and a continue, the key mode is set again and reanudado()
+// tells so.
 //
 // POSIX only. At most one ModoTecla exists at a time.
 class ModoTecla {
@@ -22,10 +24,9 @@ class ModoTecla {
   ModoTecla(const ModoTecla&) = delete;
   ModoTecla& operator=(const ModoTecla&) = delete;
 
-  // Waits for one new key press and consumes all of it: the bytes of an
-  // escape sequence (an arrow, a function key) or of a multibyte character
-  // count as one press. Returns at once if the terminal cannot be read.
-  void esperarTecla();
+  // Whether the program was stopped and continued since the key mode was set
+  // or since the last call.
+  bool reanudado();
 
  private:
   // False when the descriptor was no terminal and nothing was changed.

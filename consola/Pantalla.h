@@ -3,22 +3,43 @@
 
 namespace consola {
 
-// The two screen controls of the dialogues, on standard output and input.
-//
-// On Windows they are the command interpreter's own "cls" and "pause".
-// Elsewhere no process is started: whether standard input and output are
-// terminals is looked up once, at the first call, and decides what is done.
+class EntradaEstandar;
+class SalidaEstandar;
 
-// Clears the screen. On a terminal: cursor home, clear the screen, clear the
-// scrollback. On a pipe or a file: one form feed, which keeps every screen
-// boundary visible in a saved transcript.
-void limpiarPantalla();
+// The two screen controls of the dialogues, one implementation per platform:
+// on Windows the command interpreter's own "cls" and "pause"
+// (PantallaWindows.cpp); elsewhere the layer's own, without starting a
+// process (PantallaPosix.cpp). Whether standard input and output are
+// terminals is looked up once, at construction.
+class Pantalla {
+ public:
+  Pantalla(EntradaEstandar& entrada, SalidaEstandar& salida);
+  ~Pantalla() = default;
 
-// Writes "Presione una tecla para continuar . . . ", waits for one key press
-// when standard input is a terminal (never when it is not), then ends the
-// line. The key is read straight from the terminal, so neither a line end
-// left in the input stream nor the key itself reaches a later read.
-void pausar();
+  Pantalla(const Pantalla&) = delete;
+  Pantalla& operator=(const Pantalla&) = delete;
+
+  // Clears the screen. On a terminal that has cursor control: cursor home,
+  // clear the screen, clear the scrollback. On a pipe, a file, or a terminal
+  // whose TERM is unset, empty or "dumb": one form feed, which keeps every
+  // screen boundary visible in a saved transcript.
+  void limpiar();
+
+  // Writes "Presione una tecla para continuar . . . ", waits for one new key
+  // press when standard input is a terminal (never when it is not), then
+  // ends the line. Answers typed ahead, and an end of input typed ahead, are
+  // kept for the reads after the pause; none of them is the key. After a
+  // stop and a continue the message is written again on a line of its own.
+  void pausar();
+
+ private:
+  EntradaEstandar& entrada_;
+  SalidaEstandar& salida_;
+  // Standard input is a terminal: the pause waits for a key.
+  bool esperaTecla_;
+  // Standard output is a terminal that understands the clear's sequence.
+  bool borraConSecuencia_;
+};
 
 }  // namespace consola
 

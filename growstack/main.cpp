@@ -4,23 +4,31 @@
 #include <iostream>
 
 #include "Cola.h"
-#include "Entrada.h"
-#include "FinDeEntrada.h"
-#include "Menu.h"
-#include "Pantalla.h"
 #include "Pila.h"
+#include "consola/Menu.h"
+#include "consola/Sesion.h"
 
 namespace {
 
-enum Opcion { kPush = 1, kPop = 2, kDelete = 3, kFin = 4 };
+enum class Opcion { kPush = 1, kPop, kDelete, kFin };
 
-constexpr int kUltimaOpcion = kFin;
+// Which container an answer picks: 1 the queue, any other number the stack.
+enum class Contenedor { kCola, kPila };
 
-void escribirMenu() {
+Opcion leerOpcion(consola::Sesion& sesion) {
   std::cout << "1. PUSH: insertar un elemento" << std::endl;
   std::cout << "2. POP: sacar un elemento" << std::endl;
   std::cout << "3. DELETE: borrar todos los elementos" << std::endl;
   std::cout << "4. FIN" << std::endl;
+  return static_cast<Opcion>(consola::leerOpcionYLimpiarPantalla(
+      sesion, static_cast<int>(Opcion::kFin),
+      "Numero erroneo debe estar comprendido en 1 y 4: ",
+      consola::FinDelAviso::kRespuestaEnSuLinea));
+}
+
+Contenedor pedirContenedor(consola::Entrada& entrada, const char* pregunta) {
+  std::cout << pregunta;
+  return entrada.entero() == 1 ? Contenedor::kCola : Contenedor::kPila;
 }
 
 // A number read until it lies in minimo..maximo; `aviso` asks again.
@@ -61,56 +69,65 @@ void escribirListado(const Cola& cola, const Pila& pila) {
   std::cout << std::endl;
 }
 
-void dialogo() {
-  consola::Entrada entrada(std::cin, std::cout);
-  bool enMarcha = true;
+void dialogo(consola::Sesion& sesion) {
+  consola::Entrada& entrada = sesion.entrada();
   Cola c1;
   Pila p1;
   construir(entrada, c1, p1);
-  consola::limpiarPantalla();
-  while (enMarcha) {
-    escribirMenu();
-    const int opcion = consola::leerOpcionDeMenu(
-        entrada, kUltimaOpcion,
-        "Numero erroneo debe estar comprendido en 1 y 4: ",
-        /*avisoEnSuLinea=*/false);
-    if (opcion == kFin) {
-      enMarcha = false;
-      continue;
-    }
-    if (opcion == kPush) {
-      std::cout << "Que quieres usar cola(1), pila(2)? ";
-      const int contenedor = entrada.entero();
-      std::cout << "Que numero quieres introducir? ";
-      const int numero = entrada.entero();
-      std::cout << std::endl;
-      const bool guardado =
-          (contenedor == 1) ? c1.insertar(numero) : p1.insertar(numero);
-      if (!guardado) {
-        std::cout << "No se puede crecer mas: el numero no se ha guardado"
-                  << std::endl;
+  sesion.limpiarPantalla();
+  for (Opcion opcion = leerOpcion(sesion); opcion != Opcion::kFin;
+       opcion = leerOpcion(sesion)) {
+    switch (opcion) {
+      case Opcion::kPush: {
+        const Contenedor contenedor =
+            pedirContenedor(entrada, "Que quieres usar cola(1), pila(2)? ");
+        std::cout << "Que numero quieres introducir? ";
+        const int numero = entrada.entero();
+        std::cout << std::endl;
+        const bool guardado = (contenedor == Contenedor::kCola)
+                                  ? c1.insertar(numero)
+                                  : p1.insertar(numero);
+        if (!guardado) {
+          std::cout << "No se puede crecer mas: el numero no se ha guardado"
+                    << std::endl;
+        }
+        break;
       }
-    } else if (opcion == kPop) {
-      std::cout << "Que quieres usar cola(1), pila(2)? ";
-      if (entrada.entero() == 1) {
-        c1.sacar();
-      } else {
-        p1.sacar();
-      }
-    } else {
-      std::cout << "Que quieres borrar cola(1), pila(2)? ";
-      if (entrada.entero() == 1) {
-        c1.borrar();
-      } else {
-        p1.borrar();
-      }
+      case Opcion::kPop:
+        if (pedirContenedor(entrada, "Que quieres usar cola(1), pila(2)? ") ==
+            Contenedor::kCola) {
+          c1.sacar();
+        } else {
+          p1.sacar();
+        }
+        break;
+      case Opcion::kDelete:
+        if (pedirContenedor(entrada, "Que quieres borrar cola(1), pila(2)? ") ==
+            Contenedor::kCola) {
+          c1.borrar();
+        } else {
+          p1.borrar();
+        }
+        break;
+      case Opcion::kFin:
+        break;  // the loop ends before it comes here
     }
     escribirListado(c1, p1);
-    consola::pausar();
-    consola::limpiarPantalla();
+    sesion.pausar();
+    sesion.limpiarPantalla();
   }
 }
 
 }  // namespace
 
-int main() { return consola::ejecutarDialogo(dialogo); }
+int main() {
+  consola::Sesion sesion("growstack");
+  try {
+    dialogo(sesion);
+  } catch (const consola::FinDeEntrada&) {
+    return sesion.terminarAlFinDeEntrada();
+  } catch (const consola::ErrorDeConsola& error) {
+    return sesion.terminarConError(error);
+  }
+  return sesion.terminar();
+}

@@ -2,75 +2,71 @@
 
 #include <iostream>
 
-#include "Entrada.h"
-#include "FinDeEntrada.h"
 #include "Lista.h"
-#include "Menu.h"
-#include "Pantalla.h"
+#include "consola/Menu.h"
+#include "consola/Sesion.h"
 
 namespace {
 
-enum Opcion {
+enum class Opcion {
   kInsertarPrincipio = 1,
-  kInsertarFinal = 2,
-  kBorrar = 3,
-  kBuscar = 4,
-  kMostrar = 5,
-  kFin = 6
+  kInsertarFinal,
+  kBorrar,
+  kBuscar,
+  kMostrar,
+  kFin
 };
 
-constexpr int kUltimaOpcion = kFin;
-
-void escribirMenu() {
+Opcion leerOpcion(consola::Sesion& sesion) {
   std::cout << "1. INSERTAR NODO PRINCIPIO" << std::endl;
   std::cout << "2. INSERTAR NODO FINAL" << std::endl;
   std::cout << "3. BORRAR UN NODO" << std::endl;
   std::cout << "4. BUSCAR UN NODO" << std::endl;
   std::cout << "5. MOSTRAR LA LISTA" << std::endl;
   std::cout << "6. FIN" << std::endl;
+  return static_cast<Opcion>(consola::leerOpcionYLimpiarPantalla(
+      sesion, static_cast<int>(Opcion::kFin),
+      "Numero erroneo debe estar comprendido en 1 y 6",
+      consola::FinDelAviso::kLineaPropia));
 }
 
 int leerDato(consola::Entrada& entrada, const char* pregunta) {
-  std::cout << pregunta << std::flush;
+  std::cout << pregunta;
   return entrada.entero();
 }
 
-void dialogo() {
-  consola::Entrada entrada(std::cin, std::cout);
+void dialogo(consola::Sesion& sesion) {
+  consola::Entrada& entrada = sesion.entrada();
   Lista l1;
-  bool enMarcha = true;
-  while (enMarcha) {
-    escribirMenu();
-    const int opcion = consola::leerOpcionDeMenu(
-        entrada, kUltimaOpcion,
-        "Numero erroneo debe estar comprendido en 1 y 6",
-        /*avisoEnSuLinea=*/true);
+  for (Opcion opcion = leerOpcion(sesion); opcion != Opcion::kFin;
+       opcion = leerOpcion(sesion)) {
     switch (opcion) {
-      case kInsertarPrincipio:
+      case Opcion::kInsertarPrincipio:
         l1.insertarPrincipio(leerDato(entrada, "Introduce un dato: "));
         break;
-      case kInsertarFinal:
+      case Opcion::kInsertarFinal:
         l1.insertarFinal(leerDato(entrada, "Introduce un dato: "));
         break;
-      case kBorrar:
-        // Nothing is said about the result, and the menu follows at once.
+      case Opcion::kBorrar:
         l1.borrar(leerDato(entrada, "Que nodo quieres borrar? "));
-        continue;
-      case kBuscar:
+        break;
+      case Opcion::kBuscar:
         // The search shows nothing, found or not.
         l1.buscar(leerDato(entrada, "Introduce un dato: "));
         break;
-      case kMostrar:
+      case Opcion::kMostrar:
         std::cout << "Lista: " << std::endl;
         l1.mostrar();
         std::cout << std::endl;
         break;
-      default:
-        enMarcha = false;
-        continue;
+      case Opcion::kFin:
+        break;  // the loop ends before it comes here
     }
-    consola::pausar();
-    consola::limpiarPantalla();
+    // A deletion says nothing about its result: the menu follows at once.
+    if (opcion != Opcion::kBorrar) {
+      sesion.pausar();
+      sesion.limpiarPantalla();
+    }
   }
   // Wait for Enter: the first read takes what followed the 6 (its line end),
   // the second waits for the next key. At end of input both return at once.
@@ -80,4 +76,14 @@ void dialogo() {
 
 }  // namespace
 
-int main() { return consola::ejecutarDialogo(dialogo); }
+int main() {
+  consola::Sesion sesion("nodelist");
+  try {
+    dialogo(sesion);
+  } catch (const consola::FinDeEntrada&) {
+    return sesion.terminarAlFinDeEntrada();
+  } catch (const consola::ErrorDeConsola& error) {
+    return sesion.terminarConError(error);
+  }
+  return sesion.terminar();
+}

@@ -13,11 +13,11 @@ void Comision::calcularSalario() {
                                 static_cast<double>(totalVendido)));
 }
 
-void Comision::emitirNomina() {
-  const std::optional<float> porcentaje = empezarNomina("Por comision");
+void Comision::emitirNomina(consola::Sesion& sesion) {
+  const std::optional<float> porcentaje = empezarNomina(sesion, "Por comision");
   std::cout << "Total vendido: " << totalVendido << std::endl;
   std::cout << "Porcentaje de comision: " << porcentajeComision << " %"
             << std::endl;
   calcularSalario();
-  terminarNomina(porcentaje);
+  terminarNomina(sesion, porcentaje);
 }

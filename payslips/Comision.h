@@ -12,7 +12,7 @@ class Comision : public Empleados {
   Comision(const char* nombre, const char* domicilio, const char* banco,
            float totalVendido, float porcentajeComision);
 
-  void emitirNomina() override;
+  void emitirNomina(consola::Sesion& sesion) override;
 
   // The pay rule: salary = porcentajeComision / 100 x totalVendido.
   void calcularSalario();

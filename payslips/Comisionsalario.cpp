@@ -16,13 +16,13 @@ void Comisionsalario::calcularSalario() {
                                 static_cast<double>(salarioBase)));
 }
 
-void Comisionsalario::emitirNomina() {
+void Comisionsalario::emitirNomina(consola::Sesion& sesion) {
   const std::optional<float> porcentaje =
-      empezarNomina("Por comision con salario base");
+      empezarNomina(sesion, "Por comision con salario base");
   std::cout << "Salario base: " << salarioBase << std::endl;
   std::cout << "Total vendido: " << totalVendido << std::endl;
   std::cout << "Porcentaje de comision: " << porcentajeComision << " %"
             << std::endl;
   calcularSalario();
-  terminarNomina(porcentaje);
+  terminarNomina(sesion, porcentaje);
 }

@@ -14,7 +14,7 @@ class Comisionsalario : public Empleados {
                   float salarioBase, float totalVendido,
                   float porcentajeComision);
 
-  void emitirNomina() override;
+  void emitirNomina(consola::Sesion& sesion) override;
 
   // The pay rule: salary = porcentajeComision / 100 x totalVendido +
   // salarioBase.

@@ -4,8 +4,7 @@
 #include <iostream>
 #include <string>
 
-#include "Entrada.h"
-#include "Pantalla.h"
+#include "consola/Sesion.h"
 
 namespace {
 
@@ -43,30 +42,30 @@ float Empleados::salarioFinal(float bonificacion) const {
                             static_cast<double>(bonificacion));
 }
 
-std::optional<float> Empleados::empezarNomina(const char* tipo) const {
-  consola::Entrada entrada(std::cin, std::cout);
+std::optional<float> Empleados::empezarNomina(consola::Sesion& sesion,
+                                              const char* tipo) const {
+  consola::Entrada& entrada = sesion.entrada();
 
   // The month is read whole, so that a long word is not split into later
   // answers, and cut to fit.
-  std::cout << "Introduce el mes: " << std::flush;
+  std::cout << "Introduce el mes: ";
   std::string palabra;
   entrada.leerPalabra(palabra);
   char mes[kTamanioMes];
   copiarTexto(mes, sizeof mes, palabra.c_str());
 
   std::optional<float> porcentaje;
-  std::cout << "Este mes hay bonificacion? (1-Si, 2-No)" << std::flush;
+  std::cout << "Este mes hay bonificacion? (1-Si, 2-No)";
   int respuesta = 0;
   if (entrada.leerEntero(respuesta) && respuesta == kRespuestaSi) {
-    std::cout << "De cuanto es esta bonificacion? (Valor entre 0% y 100%)"
-              << std::flush;
+    std::cout << "De cuanto es esta bonificacion? (Valor entre 0% y 100%)";
     float leido = 0;
     if (entrada.leerReal(leido)) {
       porcentaje = leido;
     }
   }
 
-  consola::limpiarPantalla();
+  sesion.limpiarPantalla();
   std::cout << "          VEDURIZ AZEZAVERI          " << std::endl;
   std::cout << "     NOMINA DEL MES DE " << mes << "     " << std::endl;
   std::cout << std::endl;
@@ -78,13 +77,14 @@ std::optional<float> Empleados::empezarNomina(const char* tipo) const {
   return porcentaje;
 }
 
-void Empleados::terminarNomina(std::optional<float> porcentaje) const {
+void Empleados::terminarNomina(consola::Sesion& sesion,
+                               std::optional<float> porcentaje) const {
   std::cout << "Salario: " << salario << " euros." << std::endl;
   if (porcentaje) {
     const float bono = bonificacion(*porcentaje);
     std::cout << "Bonificacion: " << bono << std::endl;
     std::cout << "Salario final: " << salarioFinal(bono) << std::endl;
   }
-  consola::pausar();
-  consola::limpiarPantalla();
+  sesion.pausar();
+  sesion.limpiarPantalla();
 }

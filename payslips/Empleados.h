@@ -47,12 +47,14 @@ class Empleados : public InterfazNomina {
   // (and then its percentage), clears the screen and writes the header up to
   // the line "Tipo de empleado: " `tipo`. Returns the percentage when a bonus
   // was chosen. End of input gives an empty month and no bonus.
-  std::optional<float> empezarNomina(const char* tipo) const;
+  std::optional<float> empezarNomina(consola::Sesion& sesion,
+                                     const char* tipo) const;
 
   // The close of a payslip, after the type's own lines and its salary rule:
   // the "Salario: " line, the two bonus lines when `porcentaje` holds one,
   // then the pause and a clear screen.
-  void terminarNomina(std::optional<float> porcentaje) const;
+  void terminarNomina(consola::Sesion& sesion,
+                      std::optional<float> porcentaje) const;
 
  private:
   float salario;

@@ -4,7 +4,7 @@ Fijo::Fijo(const char* nombre, const char* domicilio, const char* banco,
            float salario)
     : Empleados(nombre, domicilio, banco, salario) {}
 
-void Fijo::emitirNomina() {
-  const std::optional<float> porcentaje = empezarNomina("Asalariado");
-  terminarNomina(porcentaje);
+void Fijo::emitirNomina(consola::Sesion& sesion) {
+  const std::optional<float> porcentaje = empezarNomina(sesion, "Asalariado");
+  terminarNomina(sesion, porcentaje);
 }

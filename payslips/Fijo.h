@@ -10,7 +10,7 @@ class Fijo : public Empleados {
   Fijo(const char* nombre, const char* domicilio, const char* banco,
        float salario);
 
-  void emitirNomina() override;
+  void emitirNomina(consola::Sesion& sesion) override;
 };
 
 #endif  // PAYSLIPS_FIJO_H_

@@ -33,8 +33,8 @@ void Horas::calcularSalario() {
   }
 }
 
-void Horas::emitirNomina() {
-  const std::optional<float> porcentaje = empezarNomina("Por horas");
+void Horas::emitirNomina(consola::Sesion& sesion) {
+  const std::optional<float> porcentaje = empezarNomina(sesion, "Por horas");
   std::cout << "Numero de horas: " << numeroHoras << std::endl;
   calcularSalario();
   std::cout << "Salario base: " << salarioBase << " euros." << std::endl;
@@ -42,5 +42,5 @@ void Horas::emitirNomina() {
     std::cout << "Extra por horas que exceden de 40: " << extraHoras
               << " euros." << std::endl;
   }
-  terminarNomina(porcentaje);
+  terminarNomina(sesion, porcentaje);
 }

@@ -13,7 +13,7 @@ class Horas : public Empleados {
   Horas(const char* nombre, const char* domicilio, const char* banco,
         float numeroHoras);
 
-  void emitirNomina() override;
+  void emitirNomina(consola::Sesion& sesion) override;
 
   // The pay rule. Above 40 hours (strictly): `extraHoras` = (hours - 40) x
   // 25 x 1.1, `salarioBase` = 1000 and the salary their sum. Otherwise

@@ -6,11 +6,10 @@
 
 #include "Comision.h"
 #include "Comisionsalario.h"
-#include "EntradaTerminal.h"
 #include "Fijo.h"
 #include "Horas.h"
 #include "InterfazNomina.h"
-#include "Pantalla.h"
+#include "consola/Sesion.h"
 
 namespace {
 
@@ -19,9 +18,7 @@ constexpr int kNumeroEmpleados = 4;
 }  // namespace
 
 int main() {
-  // No menu, so no consola::ejecutarDialogo: end of input never ends the run
-  // early. On a terminal the console layer reads the answers itself.
-  const consola::EntradaTerminal entrada;
+  consola::Sesion sesion("payslips");
   const std::unique_ptr<InterfazNomina> empleados[kNumeroEmpleados] = {
       std::make_unique<Fijo>("Ramon Escalante", "Calle Alcala,12",
                              "Espiritu Santo", 1200),
@@ -31,12 +28,18 @@ int main() {
       std::make_unique<Comisionsalario>("Raul Herrero", "Calle Estrecho,47",
                                         "ING", 200, 1000, 30),
   };
-  // Each payslip ends on a cleared screen; the line end leaves its first
-  // line empty.
-  for (const auto& empleado : empleados) {
-    empleado->emitirNomina();
-    std::cout << std::endl;
+  // The end of input never ends the run early: a month read there is empty
+  // and no bonus is asked, so only an error of the console stops it.
+  try {
+    // Each payslip ends on a cleared screen; the line end leaves its first
+    // line empty.
+    for (const auto& empleado : empleados) {
+      empleado->emitirNomina(sesion);
+      std::cout << std::endl;
+    }
+    sesion.pausar();
+  } catch (const consola::ErrorDeConsola& error) {
+    return sesion.terminarConError(error);
   }
-  consola::pausar();
-  return 0;
+  return sesion.terminar();
 }

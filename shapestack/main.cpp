@@ -9,27 +9,34 @@
 #include "Circulo.h"
 #include "ColaFiguras.h"
 #include "Cuadrado.h"
-#include "Entrada.h"
-#include "FinDeEntrada.h"
-#include "Menu.h"
-#include "Pantalla.h"
 #include "PilaFiguras.h"
+#include "consola/Menu.h"
+#include "consola/Sesion.h"
 
 namespace {
 
-enum Opcion { kPush = 1, kPop = 2, kDelete = 3, kFin = 4 };
+enum class Opcion { kPush = 1, kPop, kDelete, kFin };
 
-constexpr int kUltimaOpcion = kFin;
+// Which container an answer picks: 1 the queue, any other number the stack.
+enum class Contenedor { kCola, kPila };
 
-// Only answer 1 picks the queue, and only answer 1 picks a square.
-constexpr int kCola = 1;
+// Only answer 1 picks a square.
 constexpr int kCuadrado = 1;
 
-void escribirMenu() {
+Opcion leerOpcion(consola::Sesion& sesion) {
   std::cout << "1. PUSH: insertar un elemento" << std::endl;
   std::cout << "2. POP: sacar un elemento" << std::endl;
   std::cout << "3. DELETE: borrar todos los elementos" << std::endl;
   std::cout << "4. FIN" << std::endl;
+  return static_cast<Opcion>(consola::leerOpcionYLimpiarPantalla(
+      sesion, static_cast<int>(Opcion::kFin),
+      "Numero erroneo debe estar comprendido en 1 y 4",
+      consola::FinDelAviso::kLineaPropia));
+}
+
+Contenedor pedirContenedor(consola::Entrada& entrada, const char* pregunta) {
+  std::cout << pregunta;
+  return entrada.entero() == 1 ? Contenedor::kCola : Contenedor::kPila;
 }
 
 // Asks for a square or a circle and its colour and size. The shape is made
@@ -54,9 +61,10 @@ std::unique_ptr<Figura> pedirFigura(consola::Entrada& entrada) {
 
 // One listing screen: each shape from slot 0 to the first empty slot under
 // its heading, then a line end, the pause and the clear.
-template <typename Contenedor>
-void escribirPantalla(const char* titulo, const Contenedor& contenedor) {
-  for (int i = 0; i < Contenedor::kCapacidad; ++i) {
+template <typename ContenedorDeFiguras>
+void escribirPantalla(consola::Sesion& sesion, const char* titulo,
+                      const ContenedorDeFiguras& contenedor) {
+  for (int i = 0; i < ContenedorDeFiguras::kCapacidad; ++i) {
     const Figura* figura = contenedor.getElemento(i);
     if (figura == nullptr) {
       break;
@@ -68,64 +76,75 @@ void escribirPantalla(const char* titulo, const Contenedor& contenedor) {
     std::cout << std::endl;
   }
   std::cout << std::endl;
-  consola::pausar();
-  consola::limpiarPantalla();
+  sesion.pausar();
+  sesion.limpiarPantalla();
 }
 
-void escribirListado(const ColaFiguras& cola, const PilaFiguras& pila) {
-  escribirPantalla("Cola", cola);
-  escribirPantalla("Pila", pila);
+void escribirListado(consola::Sesion& sesion, const ColaFiguras& cola,
+                     const PilaFiguras& pila) {
+  escribirPantalla(sesion, "Cola", cola);
+  escribirPantalla(sesion, "Pila", pila);
 }
 
-void dialogo() {
-  consola::Entrada entrada(std::cin, std::cout);
-  bool enMarcha = true;
+void dialogo(consola::Sesion& sesion) {
+  consola::Entrada& entrada = sesion.entrada();
   ColaFiguras c1;
   PilaFiguras p1;
-  while (enMarcha) {
-    escribirMenu();
-    const int opcion = consola::leerOpcionDeMenu(
-        entrada, kUltimaOpcion,
-        "Numero erroneo debe estar comprendido en 1 y 4",
-        /*avisoEnSuLinea=*/true);
-    if (opcion == kFin) {
-      enMarcha = false;
-      continue;
+  for (Opcion opcion = leerOpcion(sesion); opcion != Opcion::kFin;
+       opcion = leerOpcion(sesion)) {
+    switch (opcion) {
+      case Opcion::kPush: {
+        const Contenedor contenedor =
+            pedirContenedor(entrada, "Que quieres usar cola(1), pila(2)? ");
+        std::unique_ptr<Figura> figura = pedirFigura(entrada);
+        if (contenedor == Contenedor::kCola) {
+          c1.insertar(std::move(figura));
+        } else {
+          p1.insertar(std::move(figura));
+        }
+        sesion.limpiarPantalla();
+        break;
+      }
+      case Opcion::kPop: {
+        const Contenedor contenedor =
+            pedirContenedor(entrada, "Que quieres usar cola(1), pila(2)? ");
+        sesion.limpiarPantalla();
+        // The copy of the shape that leaves is not shown.
+        if (contenedor == Contenedor::kCola) {
+          c1.sacar();
+        } else {
+          p1.sacar();
+        }
+        break;
+      }
+      case Opcion::kDelete: {
+        const Contenedor contenedor =
+            pedirContenedor(entrada, "Que quieres borrar cola(1), pila(2)? ");
+        sesion.limpiarPantalla();
+        if (contenedor == Contenedor::kCola) {
+          c1.borrar();
+        } else {
+          p1.borrar();
+        }
+        break;
+      }
+      case Opcion::kFin:
+        break;  // the loop ends before it comes here
     }
-    if (opcion == kPush) {
-      std::cout << "Que quieres usar cola(1), pila(2)? ";
-      const int contenedor = entrada.entero();
-      std::unique_ptr<Figura> figura = pedirFigura(entrada);
-      if (contenedor == kCola) {
-        c1.insertar(std::move(figura));
-      } else {
-        p1.insertar(std::move(figura));
-      }
-      consola::limpiarPantalla();
-    } else if (opcion == kPop) {
-      std::cout << "Que quieres usar cola(1), pila(2)? ";
-      const int contenedor = entrada.entero();
-      consola::limpiarPantalla();
-      // The copy of the shape that leaves is not shown.
-      if (contenedor == kCola) {
-        c1.sacar();
-      } else {
-        p1.sacar();
-      }
-    } else {
-      std::cout << "Que quieres borrar cola(1), pila(2)? ";
-      const int contenedor = entrada.entero();
-      consola::limpiarPantalla();
-      if (contenedor == kCola) {
-        c1.borrar();
-      } else {
-        p1.borrar();
-      }
-    }
-    escribirListado(c1, p1);
+    escribirListado(sesion, c1, p1);
   }
 }
 
 }  // namespace
 
-int main() { return consola::ejecutarDialogo(dialogo); }
+int main() {
+  consola::Sesion sesion("shapestack");
+  try {
+    dialogo(sesion);
+  } catch (const consola::FinDeEntrada&) {
+    return sesion.terminarAlFinDeEntrada();
+  } catch (const consola::ErrorDeConsola& error) {
+    return sesion.terminarConError(error);
+  }
+  return sesion.terminar();
+}

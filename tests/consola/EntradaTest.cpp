@@ -1,4 +1,4 @@
-#include "Entrada.h"
+#include "consola/Entrada.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "FinDeEntrada.h"
+#include "consola/FinDeEntrada.h"
 
 namespace {
 
@@ -130,30 +130,6 @@ TEST(Entrada, LasLecturasObligadasLanzanAlFinal) {
   EXPECT_FLOAT_EQ(entrada.real(), 2.5F);
   EXPECT_THROW(entrada.entero(), consola::FinDeEntrada);
   EXPECT_THROW(entrada.real(), consola::FinDeEntrada);
-}
-
-// A dialogue cut off by the end of input ends with one line end and 0.
-TEST(EjecutarDialogo, TerminaConUnFinDeLineaYEstadoCero) {
-  struct Caso {
-    void (*dialogo)();
-    const char* salida;
-  };
-  const Caso casos[] = {
-      {[] { std::cout << "menu"; }, "menu"},
-      {[] {
-         std::cout << "menu";
-         throw consola::FinDeEntrada();
-       },
-       "menu\n"},
-  };
-  for (const Caso& caso : casos) {
-    std::ostringstream capturada;
-    std::streambuf* anterior = std::cout.rdbuf(capturada.rdbuf());
-    const int estado = consola::ejecutarDialogo(caso.dialogo);
-    std::cout.rdbuf(anterior);
-    EXPECT_EQ(estado, 0);
-    EXPECT_EQ(capturada.str(), caso.salida);
-  }
 }
 
 }  // namespace

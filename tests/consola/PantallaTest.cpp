@@ -202,7 +202,8 @@ struct CasoParada {
 };
 
 // Stopped twice, so that the first continue must have set everything up
-// again: the key mode and the handling of the next stop.
+// again: the key mode and the handling of the next stop. After each
+// continue the message is written again on a line of its own.
 TEST(PantallaEnTerminal, CtrlZParaConElModoNormalYLaPausaSigue) {
   const CasoParada casos[] = {
       {"Ctrl+Z", "\x1a"},
@@ -213,6 +214,7 @@ TEST(PantallaEnTerminal, CtrlZParaConElModoNormalYLaPausaSigue) {
     const termios partida = modoDePartida();
     TerminalDePrueba terminal(partida);
     ASSERT_NO_FATAL_FAILURE(hastaLaPausa(terminal, "7\n"));
+    std::string mostrado = eco("7\n") + kAviso;
     for (int vez = 1; vez <= 2; ++vez) {
       SCOPED_TRACE(vez);
       if (caso.tecla != nullptr) {
@@ -228,10 +230,12 @@ TEST(PantallaEnTerminal, CtrlZParaConElModoNormalYLaPausaSigue) {
 
       terminal.enviarSenal(SIGCONT);
       ASSERT_TRUE(terminal.esperarModo(true)) << "no key mode after continue";
+      mostrado += std::string("\r\n") + kAviso;
+      ASSERT_TRUE(terminal.esperarSalida(mostrado)) << terminal.salida();
       ASSERT_NO_FATAL_FAILURE(sigueEsperando(terminal));
     }
     terminal.teclear("x");
-    const std::string hastaFin = eco("7\n") + kAviso + "\r\n";
+    const std::string hastaFin = mostrado + "\r\n";
     ASSERT_TRUE(terminal.esperarSalida(hastaFin)) << terminal.salida();
     ASSERT_TRUE(terminal.esperarModo(false));
     terminal.teclear("5\n");

@@ -7,27 +7,26 @@
 #include <cstring>
 #include <iostream>
 
-#include "EntradaTerminal.h"
-#include "Pantalla.h"
+#include "consola/Sesion.h"
 
 int main(int argc, char** argv) {
+  consola::Sesion sesion("sondaPausa");
   if (argc > 1 && std::strcmp(argv[1], "limpiar") == 0) {
     std::cout << '<';
-    consola::limpiarPantalla();
-    std::cout << '>' << std::flush;
-    return 0;
+    sesion.limpiarPantalla();
+    std::cout << '>';
+    return sesion.terminar();
   }
-  const consola::EntradaTerminal entrada;
   int primero = 0;
   if (!(std::cin >> primero)) {
     return 2;
   }
-  consola::pausar();
+  sesion.pausar();
   int segundo = 0;
   if (std::cin >> segundo) {
     std::cout << "leido " << segundo << std::endl;
   } else {
     std::cout << "sin numero" << std::endl;
   }
-  return 0;
+  return sesion.terminar();
 }

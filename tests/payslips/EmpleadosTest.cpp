@@ -1,63 +1,35 @@
-// Whole payslips through the common interface, with standard input and
-// output redirected to strings: the bonus must leave no trace in the
-// employee, so a later payslip shows the same figures.
+// Whole payslips through the common interface, each in a console session of
+// its own on files: the bonus must leave no trace in the employee, so a
+// later payslip shows the same figures.
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <iostream>
+#include <cstdio>
 #include <memory>
-#include <sstream>
 #include <string>
 
 #include "Comision.h"
 #include "Comisionsalario.h"
+#include "DescriptorEnFichero.h"
 #include "Fijo.h"
 #include "Horas.h"
+#include "consola/Sesion.h"
 
 namespace {
 
-// Runs payslips with std::cin reading a string and std::cout writing to
-// one. Standard input is also taken off the terminal, so that the pause at
-// the end of a payslip never waits for a key.
-class Nomina : public ::testing::Test {
- protected:
-  void SetUp() override {
-    entradaOriginal_ = dup(STDIN_FILENO);
-    const int nulo = open("/dev/null", O_RDONLY);
-    ASSERT_GE(nulo, 0);
-    dup2(nulo, STDIN_FILENO);
-    close(nulo);
-    cinOriginal_ = std::cin.rdbuf();
-    coutOriginal_ = std::cout.rdbuf(salida_.rdbuf());
+// The output of one payslip of `empleado` answered by `respuestas`.
+std::string emitir(InterfazNomina& empleado, const std::string& respuestas) {
+  std::fflush(stdout);  // the test runner's own lines, before the swap
+  DescriptorEnFichero entrada(STDIN_FILENO, respuestas);
+  DescriptorEnFichero salida(STDOUT_FILENO, "");
+  {
+    consola::Sesion sesion("payslips");
+    empleado.emitirNomina(sesion);
+    EXPECT_EQ(sesion.terminar(), 0);
   }
-
-  void TearDown() override {
-    std::cin.rdbuf(cinOriginal_);
-    std::cin.clear();
-    std::cout.rdbuf(coutOriginal_);
-    dup2(entradaOriginal_, STDIN_FILENO);
-    close(entradaOriginal_);
-  }
-
-  // The output of one payslip of `empleado` answered by `respuestas`.
-  std::string emitir(InterfazNomina& empleado, const std::string& respuestas) {
-    std::istringstream entrada(respuestas);
-    std::cin.rdbuf(entrada.rdbuf());
-    std::cin.clear();
-    salida_.str("");
-    empleado.emitirNomina();
-    std::cin.rdbuf(cinOriginal_);
-    return salida_.str();
-  }
-
- private:
-  std::ostringstream salida_;
-  std::streambuf* cinOriginal_ = nullptr;
-  std::streambuf* coutOriginal_ = nullptr;
-  int entradaOriginal_ = -1;
-};
+  return salida.contenido();
+}
 
 bool contiene(const std::string& texto, const std::string& parte) {
   return texto.find(parte) != std::string::npos;
@@ -71,7 +43,7 @@ struct Caso {
   std::string bonificacion;
 };
 
-TEST_F(Nomina, LaBonificacionNoDejaRastro) {
+TEST(Nomina, LaBonificacionNoDejaRastro) {
   Caso casos[] = {
       {std::make_unique<Fijo>("Ramon Escalante", "Calle Alcala,12",
                               "Espiritu Santo", 1200),
@@ -108,7 +80,7 @@ TEST_F(Nomina, LaBonificacionNoDejaRastro) {
   }
 }
 
-TEST_F(Nomina, HorasRecalculaLoMismoEnCadaNomina) {
+TEST(Nomina, HorasRecalculaLoMismoEnCadaNomina) {
   Horas empleado("Ana Lorca", "Calle Serrano,3", "BBVA", 41);
   for (const char* respuestas : {"Enero 1 10", "Febrero 2", "Marzo 1 -5"}) {
     SCOPED_TRACE(respuestas);

@@ -208,6 +208,8 @@ class Recorrido {
     EXPECT_EQ(parado.c_cc[VTIME], partida_.c_cc[VTIME]);
     terminal_.enviarSenal(SIGCONT);
     ASSERT_TRUE(terminal_.esperarModo(true)) << "no key mode after continue";
+    // The message again, on a line of its own below the shell's lines.
+    ASSERT_NO_FATAL_FAILURE(salida("\n" + kAviso));
     ASSERT_NO_FATAL_FAILURE(sigueEsperando(true));
   }
 

@@ -1,0 +1,195 @@
+#include "EntradaEstandar.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "SalidaEstandar.h"
+#include "Sistema.h"
+#include "consola/ErrorDeConsola.h"
+
+namespace consola {
+
+namespace {
+
+// What one read asks the system for.
+constexpr std::size_t kBloque = 64 * 1024;
+
+// What the answers typed ahead of a pause may take at most; a terminal holds
+// far less.
+constexpr std::size_t kMaximoAdelantado = 1024 * 1024;
+
+constexpr char kMarcaDeOrden[] = "\xEF\xBB\xBF";
+constexpr std::size_t kLargoMarca = sizeof kMarcaDeOrden - 1;
+
+// How long the rest of a key's bytes may take to arrive after its first one.
+constexpr int kEsperaRestoMs = 50;
+
+}  // namespace
+
+EntradaEstandar::EntradaEstandar(SalidaEstandar& salida)
+    : fin_(false), alPrincipio_(true), salida_(salida) {
+  datos_.reserve(kBloque);
+}
+
+EntradaEstandar::int_type EntradaEstandar::underflow() {
+  while (gptr() == egptr()) {
+    if (!leer(Espera::kEsperando)) {
+      if (!alPrincipio_) {
+        return traits_type::eof();
+      }
+      // Fewer bytes than a mark before the end: no mark.
+      alPrincipio_ = false;
+      mostrar(static_cast<std::size_t>(gptr() - eback()));
+    }
+  }
+  return traits_type::to_int_type(*gptr());
+}
+
+void EntradaEstandar::adelantar() {
+  while (datos_.size() < kMaximoAdelantado && leer(Espera::kSinEsperar)) {
+  }
+}
+
+bool EntradaEstandar::leer(Espera espera) {
+  if (fin_) {
+    return false;
+  }
+  if (espera == Espera::kSinEsperar) {
+    if (sistema::esperarBytes(sistema::kEntrada, 0) !=
+        sistema::Espera::kLista) {
+      return false;
+    }
+  } else {
+    salida_.vaciar();  // the program is about to wait: its output goes first
+  }
+  // Drop what has been read, keep the unread bytes, add the new ones.
+  const std::size_t usados =
+      (eback() == nullptr) ? 0 : static_cast<std::size_t>(gptr() - eback());
+  datos_.erase(datos_.begin(),
+               datos_.begin() + static_cast<std::ptrdiff_t>(usados));
+  const std::size_t antes = datos_.size();
+  datos_.resize(antes + kBloque);
+  const sistema::Lectura lectura =
+      sistema::leer(sistema::kEntrada, datos_.data() + antes, kBloque);
+  datos_.resize(antes + lectura.bytes);
+  mostrar(0);
+  if (lectura.error != 0) {
+    throw ErrorDeConsola(ErrorDeConsola::Flujo::kEntrada, lectura.error);
+  }
+  if (lectura.fin) {
+    fin_ = true;
+    return false;
+  }
+  decidirMarca();
+  return true;
+}
+
+void EntradaEstandar::decidirMarca() {
+  if (!alPrincipio_) {
+    return;
+  }
+  const std::size_t hay = datos_.size();
+  const std::size_t comparar = std::min(hay, kLargoMarca);
+  const bool puedeSerMarca =
+      std::memcmp(datos_.data(), kMarcaDeOrden, comparar) == 0;
+  if (puedeSerMarca && hay < kLargoMarca) {
+    return;  // too few bytes yet to tell
+  }
+  alPrincipio_ = false;
+  mostrar(puedeSerMarca ? kLargoMarca : 0);
+}
+
+void EntradaEstandar::mostrar(std::size_t desde) {
+  char* inicio = datos_.data();
+  char* fin = inicio + datos_.size();
+  setg(inicio, inicio + desde, alPrincipio_ ? inicio + desde : fin);
+}
+
+EntradaEstandar::Tecla EntradaEstandar::esperarTecla() {
+  salida_.vaciar();
+  switch (sistema::esperarBytes(sistema::kEntrada, -1)) {
+    case sistema::Espera::kInterrumpida:
+      return Tecla::kInterrumpida;
+    case sistema::Espera::kAgotada:
+      return Tecla::kFin;  // nothing to wait on
+    case sistema::Espera::kLista:
+      break;
+  }
+  unsigned char primero = 0;
+  if (!leerByte(primero, 0)) {
+    return Tecla::kFin;
+  }
+  if (primero == 0x1B) {
+    descartarSecuencia();
+  } else {
+    descartarContinuacion(primero);
+  }
+  return Tecla::kPulsada;
+}
+
+bool EntradaEstandar::leerByte(unsigned char& byte, int esperaMs) {
+  for (;;) {
+    const sistema::Espera espera =
+        sistema::esperarBytes(sistema::kEntrada, esperaMs);
+    if (espera == sistema::Espera::kAgotada) {
+      return false;
+    }
+    if (espera == sistema::Espera::kLista) {
+      break;
+    }
+  }
+  char leido = 0;
+  const sistema::Lectura lectura = sistema::leer(sistema::kEntrada, &leido, 1);
+  if (lectura.error != 0) {
+    throw ErrorDeConsola(ErrorDeConsola::Flujo::kEntrada, lectura.error);
+  }
+  if (lectura.fin) {
+    fin_ = true;
+    return false;
+  }
+  byte = static_cast<unsigned char>(leido);
+  return true;
+}
+
+// After the lead byte of a UTF-8 character: its continuation bytes.
+void EntradaEstandar::descartarContinuacion(unsigned char primero) {
+  int resto = 0;
+  if (primero >= 0xF0) {
+    resto = 3;
+  } else if (primero >= 0xE0) {
+    resto = 2;
+  } else if (primero >= 0xC0) {
+    resto = 1;
+  }
+  unsigned char byte = 0;
+  while (resto > 0 && leerByte(byte, kEsperaRestoMs)) {
+    --resto;
+  }
+}
+
+// After an ESC: the rest of a CSI (ESC [ ... final) or SS3 (ESC O x)
+// sequence, or the one key of an Alt combination, whatever its length.
+void EntradaEstandar::descartarSecuencia() {
+  unsigned char byte = 0;
+  if (!leerByte(byte, kEsperaRestoMs)) {
+    return;  // the Esc key alone
+  }
+  if (byte == 'O') {
+    leerByte(byte, kEsperaRestoMs);
+  } else if (byte == '[') {
+    if (!leerByte(byte, kEsperaRestoMs)) {
+      return;  // Alt+[
+    }
+    if (byte == '[') {
+      leerByte(byte, kEsperaRestoMs);  // the Linux console's F1 to F5
+      return;
+    }
+    // Parameter and intermediate bytes lie below 0x40; the final one ends it.
+    while (byte < 0x40 && leerByte(byte, kEsperaRestoMs)) {
+    }
+  } else {
+    descartarContinuacion(byte);  // Alt with a multibyte character
+  }
+}
+
+}  // namespace consola
