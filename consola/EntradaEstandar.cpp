@@ -12,11 +12,11 @@ namespace consola {
 namespace {
 
 // What one read asks the system for.
-constexpr std::size_t kBloque = 64 * 1024;
+constexpr std::size_t kBloque = std::size_t{64} * 1024;
 
 // What the answers typed ahead of a pause may take at most; a terminal holds
 // far less.
-constexpr std::size_t kMaximoAdelantado = 1024 * 1024;
+constexpr std::size_t kMaximoAdelantado = std::size_t{1024} * 1024;
 
 constexpr char kMarcaDeOrden[] = "\xEF\xBB\xBF";
 constexpr std::size_t kLargoMarca = sizeof kMarcaDeOrden - 1;
@@ -105,15 +105,11 @@ void EntradaEstandar::mostrar(std::size_t desde) {
   setg(inicio, inicio + desde, alPrincipio_ ? inicio + desde : fin);
 }
 
-EntradaEstandar::Tecla EntradaEstandar::esperarTecla() {
+EntradaEstandar::Tecla EntradaEstandar::esperarTecla(int esperaMs) {
   salida_.vaciar();
-  switch (sistema::esperarBytes(sistema::kEntrada, -1)) {
-    case sistema::Espera::kInterrumpida:
-      return Tecla::kInterrumpida;
-    case sistema::Espera::kAgotada:
-      return Tecla::kFin;  // nothing to wait on
-    case sistema::Espera::kLista:
-      break;
+  if (sistema::esperarBytes(sistema::kEntrada, esperaMs) !=
+      sistema::Espera::kLista) {
+    return Tecla::kNinguna;
   }
   unsigned char primero = 0;
   if (!leerByte(primero, 0)) {

@@ -23,9 +23,9 @@ class EntradaEstandar : public std::streambuf {
  public:
   // How the wait for the pause's key ended.
   enum class Tecla {
-    kPulsada,       // one key press, all its bytes consumed
-    kInterrumpida,  // a signal came first; nothing was read
-    kFin,           // the input ended
+    kPulsada,  // one key press, all its bytes consumed
+    kNinguna,  // the time ran out or a signal came first; nothing was read
+    kFin,      // the input ended
   };
 
   explicit EntradaEstandar(SalidaEstandar& salida);
@@ -42,11 +42,11 @@ class EntradaEstandar : public std::streambuf {
   // after those bytes.
   void adelantar();
 
-  // Waits for one new key press on a terminal in key mode and consumes all
-  // of its bytes: an escape sequence (an arrow, a function key, Alt with a
-  // key) or a multibyte character counts as one press. The key is not kept
-  // for the reads.
-  Tecla esperarTecla();
+  // Waits at most `esperaMs` milliseconds for one new key press on a
+  // terminal in key mode and consumes all of its bytes: an escape sequence
+  // (an arrow, a function key, Alt with a key) or a multibyte character
+  // counts as one press. The key is not kept for the reads.
+  Tecla esperarTecla(int esperaMs);
 
  protected:
   int_type underflow() override;

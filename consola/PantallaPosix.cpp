@@ -14,6 +14,10 @@ namespace {
 constexpr char kAviso[] = "Presione una tecla para continuar . . . ";
 constexpr char kSecuenciaLimpiar[] = "\x1b[H\x1b[2J\x1b[3J";
 
+// The wait for the key is cut into spans this long, so that a continue
+// after Ctrl+Z is seen even when it came between two of them.
+constexpr int kTramoDeEsperaMs = 200;
+
 void escribir(SalidaEstandar& salida, const char* texto) {
   salida.sputn(texto, static_cast<std::streamsize>(std::strlen(texto)));
 }
@@ -47,7 +51,8 @@ void Pantalla::pausar() {
     entrada_.adelantar();
     ModoTecla modo(sistema::kEntrada);
     entrada_.adelantar();
-    while (entrada_.esperarTecla() == EntradaEstandar::Tecla::kInterrumpida) {
+    while (entrada_.esperarTecla(kTramoDeEsperaMs) ==
+           EntradaEstandar::Tecla::kNinguna) {
       if (modo.reanudado()) {
         // Back from Ctrl+Z: the message has scrolled away behind the
         // shell's lines.

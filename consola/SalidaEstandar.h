@@ -34,7 +34,7 @@ class SalidaEstandar : public std::streambuf {
  private:
   // Big enough for any screen of these programs: the listings of a growing
   // container are the only thing that can fill it before a wait.
-  static constexpr std::size_t kCapacidad = 64 * 1024;
+  static constexpr std::size_t kCapacidad = std::size_t{64} * 1024;
 
   std::array<char, kCapacidad> datos_;
   // A write failed: nothing is written any more.

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <string>
 
 #include "TerminalDePrueba.h"
@@ -49,10 +50,14 @@ void compararModo(const termios& hallado, const termios& esperado) {
 }
 
 // What the terminal shows for `tecleado` in line mode: its echo, each line
-// end as carriage return and line feed.
+// end as carriage return and line feed; an end of input (Ctrl+D) shows
+// nothing.
 std::string eco(const std::string& tecleado) {
   std::string mostrado;
   for (const char c : tecleado) {
+    if (c == '\x04') {
+      continue;
+    }
     mostrado += c == '\n' ? std::string("\r\n") : std::string(1, c);
   }
   return mostrado;
@@ -89,14 +94,41 @@ void terminaBien(TerminalDePrueba& terminal) {
       << "status " << estado;
 }
 
+// The clear's escape sequence only where TERM names a terminal that has
+// cursor control; elsewhere a form feed, as off a terminal.
 TEST(PantallaEnTerminal, LimpiarEscribeSuSecuencia) {
-  TerminalDePrueba terminal(modoDePartida());
-  ASSERT_TRUE(terminal.abierta());
-  ASSERT_TRUE(terminal.lanzar({SONDA_PAUSA, "limpiar"}));
-  ASSERT_NO_FATAL_FAILURE(terminaBien(terminal));
-  const std::string esperada = "<\x1b[H\x1b[2J\x1b[3J>";
-  terminal.esperarSalida(esperada);
-  EXPECT_EQ(terminal.salida(), esperada);
+  struct Caso {
+    const char* term;  // nullptr: unset
+    const char* limpiar;
+  };
+  const Caso casos[] = {
+      {"xterm", "\x1b[H\x1b[2J\x1b[3J"},
+      {"dumb", "\f"},
+      {"", "\f"},
+      {nullptr, "\f"},
+  };
+  const char* original = std::getenv("TERM");
+  const std::string guardado = original == nullptr ? "" : original;
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.term == nullptr ? "(unset)" : caso.term);
+    if (caso.term == nullptr) {
+      unsetenv("TERM");
+    } else {
+      setenv("TERM", caso.term, 1);
+    }
+    TerminalDePrueba terminal(modoDePartida());
+    ASSERT_TRUE(terminal.abierta());
+    ASSERT_TRUE(terminal.lanzar({SONDA_PAUSA, "limpiar"}));
+    ASSERT_NO_FATAL_FAILURE(terminaBien(terminal));
+    const std::string esperada = std::string("<") + caso.limpiar + ">";
+    terminal.esperarSalida(esperada);
+    EXPECT_EQ(terminal.salida(), esperada);
+  }
+  if (original == nullptr) {
+    unsetenv("TERM");
+  } else {
+    setenv("TERM", guardado.c_str(), 1);
+  }
 }
 
 struct CasoTecla {
@@ -153,6 +185,10 @@ TEST(PantallaEnTerminal, LaPausaEsperaUnaTeclaYNoLaEntrega) {
       {"respuesta adelantada", "7\n8\n", "x", "", "leido 8"},
       {"respuestas adelantadas", "7\n\n8 9\n", "x", "", "leido 8"},
       {"media respuesta adelantada", "7\n8", "x", "\n", "leido 8"},
+      // An end of input typed ahead (Ctrl+D on an empty line) is no key,
+      // and the read after the pause finds it.
+      {"fin de entrada adelantado", "7\n\x04", "x", "", "sin numero"},
+      {"fin tras respuesta adelantada", "7\n8\n\x04", "x", "", "leido 8"},
       // What is typed right after the key is no part of it.
       {"tecla y respuesta", "7\n", "x5\n", "", "leido 5"},
       {"flecha y respuesta", "7\n", "\x1b[B5\n", "", "leido 5"},
