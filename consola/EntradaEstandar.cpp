@@ -62,17 +62,20 @@ bool EntradaEstandar::leer(Espera espera) {
   } else {
     salida_.vaciar();  // the program is about to wait: its output goes first
   }
-  // Drop what has been read, keep the unread bytes, add the new ones.
+  // Drop what has been read but its last byte, which a reader may put back
+  // (a number read looks one character past a decimal comma); keep the
+  // unread bytes and add the new ones.
   const std::size_t usados =
       (eback() == nullptr) ? 0 : static_cast<std::size_t>(gptr() - eback());
-  datos_.erase(datos_.begin(),
-               datos_.begin() + static_cast<std::ptrdiff_t>(usados));
+  const std::size_t devolvible = std::min<std::size_t>(usados, 1);
+  datos_.erase(datos_.begin(), datos_.begin() + static_cast<std::ptrdiff_t>(
+                                                    usados - devolvible));
   const std::size_t antes = datos_.size();
   datos_.resize(antes + kBloque);
   const sistema::Lectura lectura =
       sistema::leer(sistema::kEntrada, datos_.data() + antes, kBloque);
   datos_.resize(antes + lectura.bytes);
-  mostrar(0);
+  mostrar(devolvible);
   if (lectura.error != 0) {
     throw ErrorDeConsola(ErrorDeConsola::Flujo::kEntrada, lectura.error);
   }
