@@ -46,11 +46,11 @@ float Empleados::salarioFinal(float bonificacion) const {
 std::optional<float> Empleados::empezarNomina(const char* tipo) const {
   consola::Entrada entrada(std::cin, std::cout);
 
-  // The month is read whole, so that a long word is not split into later
-  // answers, and cut to fit.
+  // The month is read as one word, however long, so that a long word is not
+  // split into later answers; only what fits is kept, never half a letter.
   std::cout << "Introduce el mes: " << std::flush;
   std::string palabra;
-  entrada.leerPalabra(palabra);
+  entrada.leerPalabra(palabra, kTamanioMes - 1);
   char mes[kTamanioMes];
   copiarTexto(mes, sizeof mes, palabra.c_str());
 
@@ -61,7 +61,7 @@ std::optional<float> Empleados::empezarNomina(const char* tipo) const {
     std::cout << "De cuanto es esta bonificacion? (Valor entre 0% y 100%)"
               << std::flush;
     float leido = 0;
-    if (entrada.leerReal(leido)) {
+    if (entrada.leerPorcentaje(leido)) {
       porcentaje = leido;
     }
   }
