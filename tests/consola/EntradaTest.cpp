@@ -15,6 +15,7 @@
 #include <utility>
 
 #include "FinDeEntrada.h"
+#include "SalidaCapturada.h"
 
 namespace {
 
@@ -438,12 +439,10 @@ TEST(EjecutarDialogo, TerminaConUnFinDeLineaYEstadoCero) {
        "menu\n"},
   };
   for (const Caso& caso : casos) {
-    std::ostringstream capturada;
-    std::streambuf* anterior = std::cout.rdbuf(capturada.rdbuf());
+    SalidaCapturada capturada;
     const int estado = consola::ejecutarDialogo(caso.dialogo);
-    std::cout.rdbuf(anterior);
     EXPECT_EQ(estado, 0);
-    EXPECT_EQ(capturada.str(), caso.salida);
+    EXPECT_EQ(capturada.texto(), caso.salida);
   }
 }
 
