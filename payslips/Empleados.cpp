@@ -46,11 +46,11 @@ std::optional<float> Empleados::empezarNomina(consola::Sesion& sesion,
                                               const char* tipo) const {
   consola::Entrada& entrada = sesion.entrada();
 
-  // The month is read whole, so that a long word is not split into later
-  // answers, and cut to fit.
+  // The month is read as one word, however long, so that a long word is not
+  // split into later answers; only what fits is kept, never half a letter.
   std::cout << "Introduce el mes: ";
   std::string palabra;
-  entrada.leerPalabra(palabra);
+  entrada.leerPalabra(palabra, kTamanioMes - 1);
   char mes[kTamanioMes];
   copiarTexto(mes, sizeof mes, palabra.c_str());
 
@@ -60,7 +60,7 @@ std::optional<float> Empleados::empezarNomina(consola::Sesion& sesion,
   if (entrada.leerEntero(respuesta) && respuesta == kRespuestaSi) {
     std::cout << "De cuanto es esta bonificacion? (Valor entre 0% y 100%)";
     float leido = 0;
-    if (entrada.leerReal(leido)) {
+    if (entrada.leerPorcentaje(leido)) {
       porcentaje = leido;
     }
   }

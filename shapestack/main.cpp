@@ -47,13 +47,13 @@ std::unique_ptr<Figura> pedirFigura(consola::Entrada& entrada) {
   std::cout << std::endl;
   if (tipo == kCuadrado) {
     std::cout << "Que color tiene el cuadrado? ";
-    const std::string color = entrada.palabra();
+    const std::string color = entrada.palabra(Figura::kLargoTexto);
     std::cout << "Que lado tiene el cuadrado? ";
     const float lado = entrada.real();
     return std::make_unique<Cuadrado>(color.c_str(), lado);
   }
   std::cout << "Que color tiene el circulo? ";
-  const std::string color = entrada.palabra();
+  const std::string color = entrada.palabra(Figura::kLargoTexto);
   std::cout << "Que radio tiene el circulo? ";
   const float radio = entrada.real();
   return std::make_unique<Circulo>(color.c_str(), radio);

@@ -3,9 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <iostream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -14,6 +12,7 @@
 #include "Huecos.h"
 #include "Pila.h"
 #include "ReservaFallida.h"
+#include "SalidaCapturada.h"
 
 namespace {
 
@@ -28,14 +27,12 @@ TYPED_TEST_SUITE(Contenedores, Tipos);
 template <typename Contenedor>
 std::string salidaDeMostrar(const Contenedor& c,
                             const int** devuelto = nullptr) {
-  std::ostringstream capturada;
-  std::streambuf* anterior = std::cout.rdbuf(capturada.rdbuf());
+  SalidaCapturada salida;
   const int* elementos = c.mostrar();
-  std::cout.rdbuf(anterior);
   if (devuelto != nullptr) {
     *devuelto = elementos;
   }
-  return capturada.str();
+  return salida.texto();
 }
 
 TYPED_TEST(Contenedores, PorDefectoCincoHuecosVacios) {

@@ -1,12 +1,11 @@
 #include "Lista.h"
 #include "Memoria.h"
+#include "SalidaCapturada.h"
 
 #include <gtest/gtest.h>
 
-#include <iostream>
 #include <new>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <type_traits>
 #include <utility>
@@ -46,11 +45,9 @@ Memoria vigilar(Accion accion) {
 
 // All that mostrar writes.
 std::string texto(const Lista& lista) {
-  std::ostringstream salida;
-  std::streambuf* anterior = std::cout.rdbuf(salida.rdbuf());
+  SalidaCapturada salida;
   lista.mostrar();
-  std::cout.rdbuf(anterior);
-  return salida.str();
+  return salida.texto();
 }
 
 // The values of the chain that starts at `nodo`, walked to its null end.

@@ -1,6 +1,7 @@
 #ifndef CONSOLA_ENTRADA_H_
 #define CONSOLA_ENTRADA_H_
 
+#include <cstddef>
 #include <iosfwd>
 #include <optional>
 #include <string>
@@ -15,14 +16,30 @@ namespace consola {
 // the type's range), the stream's error state is cleared and the rest of that
 // line is discarded, so that a typo never leaves the stream failed.
 //
+// Real numbers are read as a Spanish user writes them: a comma followed by a
+// digit is the decimal point ("2,5" and "2.5" are both 2.5, ",5" is 0.5); any
+// other comma ends the number and stays for the next read. Integers take no
+// comma.
+//
+// Memory stays small whatever the length of an answer or a line: a number
+// read holds at most a few KiB of it (a real number answer longer than
+// kLargoMaximoNumero characters counts as no number), and a word read with a
+// byte limit holds no more than the limit. Only leerPalabra() and palabra()
+// without a limit keep a word whole.
+//
 // Two families of reads: the leer* ones report end of input by returning
 // false, for dialogues that go on without the answer; the others throw
 // FinDeEntrada, for dialogues that end there.
 //
 // An Entrada only refers to its two streams; it owns nothing and can be made
-// wherever a dialogue needs one.
+// wherever a dialogue needs one. A comma that ends a real number is looked
+// past and put back, so the input's buffer must take one character back
+// after a read, as the standard file buffers do.
 class Entrada {
  public:
+  // The longest real number answer, in characters, that is read as one.
+  static constexpr std::size_t kLargoMaximoNumero = 4096;
+
   // The prompts for a new number after a bad one go to `salida`.
   Entrada(std::istream& entrada, std::ostream& salida);
   ~Entrada() = default;
@@ -35,13 +52,25 @@ class Entrada {
   bool leerEntero(int& valor);
   bool leerReal(float& valor);
 
+  // Reads a percentage: a real number as leerReal() does, and a '%' right
+  // after it is part of the answer ("10%" is 10). False at end of input.
+  bool leerPorcentaje(float& valor);
+
   // Reads one whitespace-delimited word of any length. False at end of input.
   bool leerPalabra(std::string& palabra);
+
+  // Reads one whitespace-delimited word of any length and keeps its first
+  // `maximoBytes` bytes; the rest of it is read and dropped, never held. A
+  // UTF-8 letter is never cut: when the first byte left out continues a
+  // letter, the bytes of that letter already kept are left out too. False at
+  // end of input.
+  bool leerPalabra(std::string& palabra, std::size_t maximoBytes);
 
   // The same reads, throwing FinDeEntrada at end of input.
   int entero();
   float real();
   std::string palabra();
+  std::string palabra(std::size_t maximoBytes);
 
   // Reads a menu option. An answer that is not a number is discarded with the
   // rest of its line and gives no value, so that the caller answers it with
@@ -56,6 +85,11 @@ class Entrada {
 
   template <typename T>
   bool leerNumero(T& valor);
+
+  // The extraction of one number once the blanks before it are skipped.
+  // False when there is none; the stream may be left failed.
+  bool extraer(int& valor);
+  bool extraer(float& valor);
 
   std::istream& entrada_;
   std::ostream& salida_;

@@ -1,12 +1,13 @@
-#ifndef TESTS_SHAPESTACK_SALIDACAPTURADA_H_
-#define TESTS_SHAPESTACK_SALIDACAPTURADA_H_
+#ifndef TESTS_COMUN_SALIDACAPTURADA_H_
+#define TESTS_COMUN_SALIDACAPTURADA_H_
 
 #include <iostream>
 #include <sstream>
 #include <string>
 
-// Collects whatever is written to std::cout while it lives, and puts the
-// stream's own buffer back when it goes.
+// For the unit tests of every program: collects whatever is written to
+// std::cout while it lives, and puts the stream's own buffer back when it
+// goes. Captures nest as scopes do: an inner one captures until it goes.
 class SalidaCapturada {
  public:
   SalidaCapturada() : anterior_(std::cout.rdbuf(captura_.rdbuf())) {}
@@ -28,4 +29,4 @@ class SalidaCapturada {
   std::streambuf* anterior_;
 };
 
-#endif  // TESTS_SHAPESTACK_SALIDACAPTURADA_H_
+#endif  // TESTS_COMUN_SALIDACAPTURADA_H_
