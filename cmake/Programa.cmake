@@ -7,6 +7,10 @@ if(UNIX)
   find_program(GZIP_PROGRAMA gzip)
 endif()
 
+# The target `programas` builds the five programs and their manual pages,
+# all that is installed, without the tests.
+add_custom_target(programas)
+
 # programa(<name> <sources>...)
 # Declares one of the console programs: an executable built into bin/ and
 # linked against the console layer, its only shared code. Installing puts it
@@ -16,6 +20,7 @@ function(programa nombre)
   add_executable(${nombre} ${ARGN})
   target_link_libraries(${nombre} PRIVATE consola)
   install(TARGETS ${nombre} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  add_dependencies(programas ${nombre})
 
   set(pagina ${PROJECT_SOURCE_DIR}/man/${nombre}.1)
   if(NOT EXISTS ${pagina})
@@ -33,6 +38,7 @@ function(programa nombre)
       COMMENT "Compressing manual page ${nombre}.1"
       VERBATIM)
     add_custom_target(${nombre}_man ALL DEPENDS ${comprimida})
+    add_dependencies(programas ${nombre}_man)
     set(pagina ${comprimida})
   endif()
   install(FILES ${pagina} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
