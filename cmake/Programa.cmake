@@ -20,6 +20,15 @@ function(programa nombre)
   add_executable(${nombre} ${ARGN})
   target_link_libraries(${nombre} PRIVATE consola)
   install(TARGETS ${nombre} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  if(CMAKE_SYSTEM_NAME STREQUAL Linux)
+    # A stripped install (the package) drops the compiler's signature too,
+    # as Debian's own packages do.
+    install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
+        \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${nombre}\"
+        COMMAND_ERROR_IS_FATAL ANY)
+    endif()")
+  endif()
   add_dependencies(programas ${nombre})
 
   set(pagina ${PROJECT_SOURCE_DIR}/man/${nombre}.1)
