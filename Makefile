@@ -1,6 +1,8 @@
 # A thin layer over CMake: the everyday commands.
-#   make run [PROGRAM=fixedstack]   build, then start one program here
-#   make test                       build, then run every test through CTest
+#   make run [PROGRAM=fixedstack]   build that program alone, then start it here
+#   make test                       build everything, then run every test
+#   make install [PREFIX=~/.local]  build the programs, install them and their
+#   make uninstall                  manual pages; remove exactly those again
 #   make package                    build, then the Debian package (CPack)
 #   make windows                    cross-compile the Windows programs (MinGW)
 #   make test-asan                  the same, built with the sanitizers
@@ -11,30 +13,57 @@
 PROGRAMS := fixedstack growstack shapestack nodelist payslips
 PROGRAM ?= fixedstack
 PRESET ?= default
+PREFIX ?= $(HOME)/.local
 BUILD_DIR := $(if $(filter default,$(PRESET)),build,build-$(PRESET))
-LOG := $(BUILD_DIR)/make.log
+LOG := $(BUILD_DIR)/configure.log
 
-.PHONY: all build run test test-asan lint bench package windows clean
+.PHONY: all configure build programs run test test-asan lint bench package \
+  windows install uninstall clean
 
 all: build
 
-# Configure and build quietly; show the whole log only when something fails.
-build:
+# Configure quietly: only CMake's notices and warnings are shown (a tool of
+# the tests left out, say), and the whole log when the configure fails.
+configure:
 	@mkdir -p $(BUILD_DIR)
-	@{ cmake --preset $(PRESET) && cmake --build --preset $(PRESET); } \
-	  >$(LOG) 2>&1 || { cat $(LOG) >&2; exit 1; }
+	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || \
+	  echo "Configuring $(BUILD_DIR)/ (preset $(PRESET))"
+	@cmake --preset $(PRESET) --log-level=NOTICE >$(LOG) 2>&1 || \
+	  { cat $(LOG) >&2; exit 1; }
+	@sed -n '/^Consolas: /p; /^CMake Warning/,/^$$/p' $(LOG) >&2
+
+# The builds show Ninja's progress, a [n/m] line per step.
+build: configure
+	@cmake --build --preset $(PRESET)
+
+# The five programs and their manual pages alone, without the tests.
+programs: configure
+	@cmake --build --preset $(PRESET) --target programas
 
 run:
 	@if [ -z "$(filter $(PROGRAM),$(PROGRAMS))" ]; then \
 	  echo "Unknown program '$(PROGRAM)'. Programs: $(PROGRAMS)" >&2; exit 2; fi
-	@$(MAKE) --no-print-directory build
+	@$(MAKE) --no-print-directory configure
+	@cmake --build --preset $(PRESET) --target $(PROGRAM)
 	@exec $(BUILD_DIR)/bin/$(PROGRAM)
 
 test: build
 	@ctest --preset $(PRESET)
 
+# Installs into PREFIX/bin and PREFIX/share, and keeps in the build folder
+# the list of files and of folders it made, which uninstall removes.
+install: programs
+	@cmake -DBUILD_DIR=$(BUILD_DIR) -DPREFIX=$(PREFIX) -P cmake/Instalar.cmake
+
+uninstall:
+	@cmake -DBUILD_DIR=$(BUILD_DIR) -P cmake/Desinstalar.cmake
+
 # The package lands in the build directory; its path is the only output.
-package: build
+# CPack finds the programs' libraries with file and dpkg-shlibdeps.
+package: programs
+	@if [ "$$(uname -s)" = Linux ]; then for t in file dpkg-shlibdeps; do \
+	  command -v $$t >/dev/null || { echo "make package: $$t not found" \
+	    "(apt-get install file dpkg-dev)" >&2; exit 1; }; done; fi
 	@cd $(BUILD_DIR) && cpack >package.log 2>&1 || { cat package.log >&2; exit 1; }
 	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD_DIR)/package.log
 

@@ -1,24 +1,31 @@
 #!/usr/bin/env bash
 # Cross-compiles the Windows programs with MinGW-w64, warnings as errors,
-# checks that each .exe needs no DLL beyond Windows' own, and runs
-# fixedstack.exe under wine through one session to FIN.
+# checks what the ZIP holds and that each .exe needs no DLL beyond Windows'
+# own, and runs fixedstack.exe under wine through one session to FIN.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# Installs Debian packages quietly; apt's log is shown only on failure.
-instalar() {
-  local log
-  log=$(mktemp)
-  { [ -n "${apt_actualizado:-}" ] || apt-get update -qq; } >"$log" 2>&1 &&
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
-      --no-install-recommends "$@" >>"$log" 2>&1 ||
-    { cat "$log" >&2; rm -f "$log"; exit 1; }
-  apt_actualizado=1
-  rm -f "$log"
-}
+source .ci/instalar.sh
 
-command -v x86_64-w64-mingw32-g++ >/dev/null || instalar g++-mingw-w64-x86-64-win32
+instalar x86_64-w64-mingw32-g++ g++-mingw-w64-x86-64-win32
 make --no-print-directory windows
+
+# The ZIP of the programs holds them with the licence and both guides.
+(cd build-windows && cpack >package.log 2>&1) ||
+  { cat build-windows/package.log >&2; exit 1; }
+zip=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' build-windows/package.log)
+cima=$(basename "$zip" .zip)
+for exe in build-windows/bin/*.exe; do
+  echo "$cima/bin/$(basename "$exe")"
+done >"build-windows/zip.esperado"
+for doc in LICENSE README.md LEEME.md; do
+  echo "$cima/$doc"
+done >>"build-windows/zip.esperado"
+cmake -E tar tf "$zip" | grep -v '/$' | sort >"build-windows/zip.contenido"
+if ! diff <(sort build-windows/zip.esperado) build-windows/zip.contenido >&2; then
+  echo "$zip: contents differ from the programs, LICENSE, README.md and LEEME.md" >&2
+  exit 1
+fi
 
 # The runtime of the compiler is linked in; a .exe must start on a bare
 # Windows with only the system's DLLs.
@@ -31,7 +38,7 @@ for exe in build-windows/bin/*.exe; do
   fi
 done
 
-[ -x /usr/lib/wine/wine64 ] || instalar wine64
+instalar /usr/lib/wine/wine64 wine64
 prefijo=$(mktemp -d)
 trap 'WINEPREFIX="$prefijo" /usr/lib/wine/wineserver64 -k 2>/dev/null || true; rm -rf "$prefijo"' EXIT
 
@@ -60,4 +67,4 @@ if [ "$fallos" -ne 0 ]; then
   cat -A "$prefijo/salida" >&2
   exit 1
 fi
-echo "windows: $(ls build-windows/bin/*.exe | wc -l) programs cross-compiled; fixedstack.exe ran to FIN under wine"
+echo "windows: $(ls build-windows/bin/*.exe | wc -l) programs cross-compiled, $(basename "$zip") checked; fixedstack.exe ran to FIN under wine"
