@@ -252,10 +252,6 @@ bool Entrada::leerPorcentaje(float& valor) {
   return true;
 }
 
-bool Entrada::leerPalabra(std::string& palabra) {
-  return leerPalabra(palabra, std::string::npos);
-}
-
 bool Entrada::leerPalabra(std::string& palabra, std::size_t maximoBytes) {
   const std::istream::sentry centinela(entrada_);
   if (!centinela) {
@@ -296,14 +292,6 @@ int Entrada::entero() {
 float Entrada::real() {
   float valor = 0;
   if (!leerReal(valor)) {
-    throw FinDeEntrada();
-  }
-  return valor;
-}
-
-std::string Entrada::palabra() {
-  std::string valor;
-  if (!leerPalabra(valor)) {
     throw FinDeEntrada();
   }
   return valor;

@@ -386,14 +386,14 @@ TEST(Entrada, PalabrasDeCualquierLargo) {
   std::istringstream in("  Rojo\n\n Azul " + larga + "\n");
   std::ostringstream out;
   consola::Entrada entrada(in, out);
-  EXPECT_EQ(entrada.palabra(), "Rojo");
-  EXPECT_EQ(entrada.palabra(), "Azul");
+  EXPECT_EQ(entrada.palabra(9), "Rojo");
+  EXPECT_EQ(entrada.palabra(9), "Azul");
   std::string palabra;
-  EXPECT_TRUE(entrada.leerPalabra(palabra));
+  EXPECT_TRUE(entrada.leerPalabra(palabra, larga.size()));
   EXPECT_EQ(palabra, larga);
-  EXPECT_FALSE(entrada.leerPalabra(palabra));
+  EXPECT_FALSE(entrada.leerPalabra(palabra, larga.size()));
   EXPECT_EQ(palabra, larga) << "a failed read leaves the word alone";
-  EXPECT_THROW(entrada.palabra(), consola::FinDeEntrada);
+  EXPECT_THROW(entrada.palabra(9), consola::FinDeEntrada);
   EXPECT_EQ(out.str(), "");
 }
 

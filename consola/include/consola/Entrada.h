@@ -23,9 +23,8 @@ namespace consola {
 //
 // Memory stays small whatever the length of an answer or a line: a number
 // read holds at most a few KiB of it (a real number answer longer than
-// kLargoMaximoNumero characters counts as no number), and a word read with a
-// byte limit holds no more than the limit. Only leerPalabra() and palabra()
-// without a limit keep a word whole.
+// kLargoMaximoNumero characters counts as no number), and a word read holds
+// no more than its byte limit.
 //
 // Two families of reads: the leer* ones report end of input by returning
 // false, for dialogues that go on without the answer; the others throw
@@ -56,9 +55,6 @@ class Entrada {
   // after it is part of the answer ("10%" is 10). False at end of input.
   bool leerPorcentaje(float& valor);
 
-  // Reads one whitespace-delimited word of any length. False at end of input.
-  bool leerPalabra(std::string& palabra);
-
   // Reads one whitespace-delimited word of any length and keeps its first
   // `maximoBytes` bytes; the rest of it is read and dropped, never held. A
   // UTF-8 letter is never cut: when the first byte left out continues a
@@ -69,7 +65,6 @@ class Entrada {
   // The same reads, throwing FinDeEntrada at end of input.
   int entero();
   float real();
-  std::string palabra();
   std::string palabra(std::size_t maximoBytes);
 
   // Reads a menu option. An answer that is not a number is discarded with the
