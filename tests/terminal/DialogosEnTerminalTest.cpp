@@ -62,10 +62,14 @@ Paso esperaEnter() { return {Tipo::kEsperaEnter, ""}; }
 Paso fin() { return {Tipo::kFin, ""}; }
 
 // How the terminal shows `texto`, written or echoed in line mode: each line
-// end as carriage return and line feed.
+// end as carriage return and line feed; an end of input (Ctrl+D) shows
+// nothing.
 std::string enTerminal(const std::string& texto) {
   std::string mostrado;
   for (const char c : texto) {
+    if (c == '\x04') {
+      continue;
+    }
     mostrado += c == '\n' ? std::string("\r\n") : std::string(1, c);
   }
   return mostrado;
@@ -318,6 +322,16 @@ INSTANTIATE_TEST_SUITE_P(
                      "\nPila: \n7 -1 -1 -1 -1 -1 -1 -1 -1 -1 \n"),
               pausa(), ctrlZ(), tecla("5"), salida(kLimpiar + kMenuPilas),
               teclear("4\n"), salida(kLimpiar), fin()}},
+        // An end of input typed ahead with the answers: the pause still
+        // waits for a key, then the menu's read finds the end.
+        Caso{"fixedstack_CtrlD",
+             PROGRAMA_FIXEDSTACK,
+             {salida(kMenuPilas), teclear("1\n"),
+              salida(kLimpiar + "Que quieres usar cola(1), pila(2)? "),
+              teclear("2\n7\n\x04"),
+              salida("Que numero quieres introducir? \nCola: \n" + kDiezVacios +
+                     "\nPila: \n7 -1 -1 -1 -1 -1 -1 -1 -1 -1 \n"),
+              pausa("x"), salida(kLimpiar + kMenuPilas + "\n"), fin()}},
         Caso{
             "growstack",
             PROGRAMA_GROWSTACK,
