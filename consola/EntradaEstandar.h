@@ -36,29 +36,29 @@ class EntradaEstandar : public std::streambuf {
   EntradaEstandar(EntradaEstandar&&) = delete;
   EntradaEstandar& operator=(EntradaEstandar&&) = delete;
 
-  // Takes every byte that standard input hands over without waiting and
-  // keeps it, after the unread ones, for the reads to come: on a terminal,
-  // what the user typed ahead. Stops at an end of input, which then comes
-  // after those bytes.
+  // For the pause of a terminal, POSIX only (EntradaEstandarPosix.cpp).
+  //
+  // adelantar() takes every byte that standard input hands over without
+  // waiting and keeps it, after the unread ones, for the reads to come: what
+  // the user typed ahead. It stops at an end of input, which then comes
+  // after those bytes, and drops what was typed after that end.
+  //
+  // esperarTecla() waits at most `esperaMs` milliseconds for one new key
+  // press on a terminal in key mode and consumes all of its bytes: an escape
+  // sequence (an arrow, a function key, Alt with a key) or a multibyte
+  // character counts as one press. The key is not kept for the reads.
   void adelantar();
-
-  // Waits at most `esperaMs` milliseconds for one new key press on a
-  // terminal in key mode and consumes all of its bytes: an escape sequence
-  // (an arrow, a function key, Alt with a key) or a multibyte character
-  // counts as one press. The key is not kept for the reads.
   Tecla esperarTecla(int esperaMs);
 
  protected:
   int_type underflow() override;
 
  private:
-  enum class Espera { kEsperando, kSinEsperar };
+  // Appends one read's worth of input to the unread bytes, waiting for it if
+  // none is there. False at the end of input.
+  bool leer();
 
-  // Appends one read's worth of input to the unread bytes. False at the end
-  // of input, or when nothing came without waiting.
-  bool leer(Espera espera);
-
-  // One byte of a key, waiting at most `esperaMs` (-1: for ever) for it.
+  // One byte of a key, waiting at most `esperaMs` for it.
   bool leerByte(unsigned char& byte, int esperaMs);
   void descartarContinuacion(unsigned char primero);
   void descartarSecuencia();

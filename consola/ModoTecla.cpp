@@ -11,6 +11,11 @@ namespace consola {
 
 namespace {
 
+// The signals that end or stop the program, whose handlers put the mode
+// back first; SIGCONT, whose handler only tells the pause.
+constexpr int kSenales[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP};
+constexpr int kNumSenales = sizeof(kSenales) / sizeof(kSenales[0]);
+
 // The state the signal handlers need lives here, not in the object, because
 // a handler cannot be given any. Only one ModoTecla exists at a time.
 struct EstadoTerminal {
@@ -18,19 +23,37 @@ struct EstadoTerminal {
   termios normal{};  // the mode found on entry, put back on every way out
   termios tecla{};   // the mode a key press is read in
   volatile std::sig_atomic_t activo = 0;
-  // Set when the program is continued after a stop; read by reanudado().
+  // Set when the program is continued; read by reanudado().
   volatile std::sig_atomic_t reanudado = 0;
+  // The handlers found on entry, put back on destruction.
+  struct sigaction anteriores[kNumSenales] {};
+  struct sigaction anteriorContinuar {};
 };
 
 EstadoTerminal
     estado;  // NOLINT(cppcoreguidelines-avoid-non-const-global-variables)
 
-constexpr int kSenales[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP};
-constexpr int kNumSenales = sizeof(kSenales) / sizeof(kSenales[0]);
+// While alive, none of the signals above is delivered: the handlers and the
+// mode are set up and torn down in one piece.
+class SenalesBloqueadas {
+ public:
+  SenalesBloqueadas() {
+    sigset_t bloqueo;
+    sigemptyset(&bloqueo);
+    for (const int senal : kSenales) {
+      sigaddset(&bloqueo, senal);
+    }
+    sigaddset(&bloqueo, SIGCONT);
+    sigprocmask(SIG_BLOCK, &bloqueo, &anterior_);
+  }
+  ~SenalesBloqueadas() { sigprocmask(SIG_SETMASK, &anterior_, nullptr); }
 
-// The handlers found on entry, put back on destruction.
-// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables)
-struct sigaction anteriores[kNumSenales];
+  SenalesBloqueadas(const SenalesBloqueadas&) = delete;
+  SenalesBloqueadas& operator=(const SenalesBloqueadas&) = delete;
+
+ private:
+  sigset_t anterior_{};
+};
 
 void restaurarModo() {
   if (estado.activo != 0) {
@@ -73,10 +96,13 @@ extern "C" void alRecibirSenal(int senal) {
   if (estado.activo != 0) {
     instalar(senal);
     tcsetattr(estado.descriptor, TCSANOW, &estado.tecla);
-    estado.reanudado = 1;
   }
   errno = errnoGuardado;
 }
+
+// A continue really happened (a stop may have been discarded, as for an
+// orphaned process group).
+extern "C" void alContinuar(int /*senal*/) { estado.reanudado = 1; }
 
 extern "C" void alSalir() { restaurarModo(); }
 
@@ -97,14 +123,17 @@ ModoTecla::ModoTecla(int descriptor) : activo_(false) {
   estado.tecla.c_cc[VMIN] = 1;
   estado.tecla.c_cc[VTIME] = 0;
 
-  // The handlers go in first, so that no signal finds the key mode set and
-  // nothing there to undo it.
+  const SenalesBloqueadas bloqueadas;
   for (int i = 0; i < kNumSenales; ++i) {
-    sigaction(kSenales[i], nullptr, &anteriores[i]);
-    if (anteriores[i].sa_handler != SIG_IGN) {
+    sigaction(kSenales[i], nullptr, &estado.anteriores[i]);
+    if (estado.anteriores[i].sa_handler != SIG_IGN) {
       instalar(kSenales[i]);
     }
   }
+  struct sigaction continuar {};
+  continuar.sa_handler = alContinuar;
+  sigemptyset(&continuar.sa_mask);
+  sigaction(SIGCONT, &continuar, &estado.anteriorContinuar);
   estado.reanudado = 0;
   estado.activo = 1;
   tcsetattr(descriptor, TCSANOW, &estado.tecla);
@@ -115,11 +144,13 @@ ModoTecla::~ModoTecla() {
   if (!activo_) {
     return;
   }
+  const SenalesBloqueadas bloqueadas;
   restaurarModo();
   estado.activo = 0;
   for (int i = 0; i < kNumSenales; ++i) {
-    sigaction(kSenales[i], &anteriores[i], nullptr);
+    sigaction(kSenales[i], &estado.anteriores[i], nullptr);
   }
+  sigaction(SIGCONT, &estado.anteriorContinuar, nullptr);
 }
 
 bool ModoTecla::reanudado() {

@@ -18,10 +18,6 @@ constexpr char kSecuenciaLimpiar[] = "\x1b[H\x1b[2J\x1b[3J";
 // after Ctrl+Z is seen even when it came between two of them.
 constexpr int kTramoDeEsperaMs = 200;
 
-void escribir(SalidaEstandar& salida, const char* texto) {
-  salida.sputn(texto, static_cast<std::streamsize>(std::strlen(texto)));
-}
-
 // A terminal that shows escape sequences as garbage: TERM unset, empty or
 // "dumb" (Emacs' shell, some IDE consoles).
 bool terminalSinCursor() {
@@ -39,11 +35,11 @@ Pantalla::Pantalla(EntradaEstandar& entrada, SalidaEstandar& salida)
                          !terminalSinCursor()) {}
 
 void Pantalla::limpiar() {
-  escribir(salida_, borraConSecuencia_ ? kSecuenciaLimpiar : "\f");
+  salida_.escribir(borraConSecuencia_ ? kSecuenciaLimpiar : "\f");
 }
 
 void Pantalla::pausar() {
-  escribir(salida_, kAviso);
+  salida_.escribir(kAviso);
   if (esperaTecla_) {
     // Whole lines and an end of input typed ahead can only be told apart in
     // line mode; a half line can only be taken in key mode. Both are kept
@@ -56,12 +52,12 @@ void Pantalla::pausar() {
       if (modo.reanudado()) {
         // Back from Ctrl+Z: the message has scrolled away behind the
         // shell's lines.
-        escribir(salida_, "\n");
-        escribir(salida_, kAviso);
+        salida_.escribir("\n");
+        salida_.escribir(kAviso);
       }
     }
   }
-  escribir(salida_, "\n");
+  salida_.escribir("\n");
 }
 
 }  // namespace consola

@@ -1,5 +1,7 @@
 #include "SalidaEstandar.h"
 
+#include <cstring>
+
 #include "Sistema.h"
 #include "consola/ErrorDeConsola.h"
 
@@ -7,6 +9,10 @@ namespace consola {
 
 SalidaEstandar::SalidaEstandar() : datos_{}, roto_(false) {
   setp(datos_.data(), datos_.data() + datos_.size());
+}
+
+void SalidaEstandar::escribir(const char* texto) {
+  sputn(texto, static_cast<std::streamsize>(std::strlen(texto)));
 }
 
 void SalidaEstandar::vaciar() {

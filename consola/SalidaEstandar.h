@@ -23,6 +23,9 @@ class SalidaEstandar : public std::streambuf {
   SalidaEstandar(SalidaEstandar&&) = delete;
   SalidaEstandar& operator=(SalidaEstandar&&) = delete;
 
+  // Holds `texto` after what the program wrote through its stream.
+  void escribir(const char* texto);
+
   // Writes everything held so far. Throws ErrorDeConsola if that fails.
   void vaciar();
 

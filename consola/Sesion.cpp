@@ -72,8 +72,7 @@ int Sesion::terminarAlFinDeEntrada() { return terminarCon("\n"); }
 
 int Sesion::terminarCon(const char* final) {
   try {
-    partes_->salida.sputn(final,
-                          static_cast<std::streamsize>(std::strlen(final)));
+    partes_->salida.escribir(final);
     partes_->salida.vaciar();
   } catch (const ErrorDeConsola& error) {
     return terminarConError(error);

@@ -37,9 +37,8 @@ enum class Espera {
   kInterrumpida,  // a signal came first
 };
 
-// Waits at most `esperaMs` milliseconds (-1: for ever) until `descriptor`
-// can be read without waiting. On Windows, where nothing is read that way,
-// the time always runs out.
+// Waits at most `esperaMs` milliseconds until `descriptor` can be read
+// without waiting. POSIX only: only the pause of a terminal needs it.
 Espera esperarBytes(int descriptor, int esperaMs);
 
 }  // namespace sistema

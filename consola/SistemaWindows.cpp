@@ -42,9 +42,5 @@ int escribir(int descriptor, const char* datos, std::size_t cuantos) {
 
 bool esTerminal(int descriptor) { return _isatty(descriptor) != 0; }
 
-Espera esperarBytes(int /*descriptor*/, int /*esperaMs*/) {
-  return Espera::kAgotada;
-}
-
 }  // namespace sistema
 }  // namespace consola

@@ -1,7 +1,9 @@
 #ifndef PAYSLIPS_INTERFAZNOMINA_H_
 #define PAYSLIPS_INTERFAZNOMINA_H_
 
-#include "consola/Sesion.h"
+namespace consola {
+class Sesion;
+}  // namespace consola
 
 // What the monthly run knows of an employee: it can issue its payslip.
 //

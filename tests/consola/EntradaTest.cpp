@@ -8,13 +8,11 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <iostream>
 #include <sstream>
 #include <streambuf>
 #include <string>
 #include <utility>
 
-#include "SalidaCapturada.h"
 #include "consola/FinDeEntrada.h"
 
 namespace {

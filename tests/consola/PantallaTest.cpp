@@ -189,6 +189,15 @@ TEST(PantallaEnTerminal, LaPausaEsperaUnaTeclaYNoLaEntrega) {
       // and the read after the pause finds it.
       {"fin de entrada adelantado", "7\n\x04", "x", "", "sin numero"},
       {"fin tras respuesta adelantada", "7\n8\n\x04", "x", "", "leido 8"},
+      // What follows an end of input typed ahead is no key either.
+      {"respuesta tras el fin adelantado",
+       "7\n\x04"
+       "8\n",
+       "x", "", "sin numero"},
+      {"media respuesta tras el fin adelantado",
+       "7\n\x04"
+       "8",
+       "x", "", "sin numero"},
       // What is typed right after the key is no part of it.
       {"tecla y respuesta", "7\n", "x5\n", "", "leido 5"},
       {"flecha y respuesta", "7\n", "\x1b[B5\n", "", "leido 5"},
