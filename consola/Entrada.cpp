@@ -176,33 +176,35 @@ Entrada::Entrada(std::istream& entrada, std::ostream& salida)
     : entrada_(entrada), salida_(salida) {}
 
 template <typename T>
-bool Entrada::intentar(T& valor, bool& fin) {
+Entrada::Intento Entrada::intentar(T& valor) {
   // Only blanks and line ends left: the input has ended. Anything else is an
   // answer, good or bad, even when the end of input cuts it short.
-  fin = !(entrada_ >> std::ws) || entrada_.eof();
-  if (fin) {
-    return false;
+  if (!(entrada_ >> std::ws) || entrada_.eof()) {
+    return Intento::kFin;
   }
   T leido{};
   if (extraer(leido)) {
     valor = leido;
-    return true;
+    return Intento::kValor;
   }
   entrada_.clear();
   entrada_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-  return false;
+  return Intento::kErrata;
 }
 
 template <typename T>
 bool Entrada::leerNumero(T& valor) {
-  bool fin = false;
-  while (!intentar(valor, fin)) {
-    if (fin) {
-      return false;
+  for (;;) {
+    switch (intentar(valor)) {
+      case Intento::kValor:
+        return true;
+      case Intento::kFin:
+        return false;
+      case Intento::kErrata:
+        salida_ << kDatoNoValido << std::flush;
+        break;
     }
-    salida_ << kDatoNoValido << std::flush;
   }
-  return true;
 }
 
 // libstdc++ works an integer out digit by digit and holds none of them, so
@@ -307,12 +309,13 @@ std::string Entrada::palabra(std::size_t maximoBytes) {
 
 std::optional<int> Entrada::opcion() {
   int valor = 0;
-  bool fin = false;
-  if (intentar(valor, fin)) {
-    return valor;
-  }
-  if (fin) {
-    throw FinDeEntrada();
+  switch (intentar(valor)) {
+    case Intento::kValor:
+      return valor;
+    case Intento::kFin:
+      throw FinDeEntrada();
+    case Intento::kErrata:
+      break;
   }
   return std::nullopt;
 }

@@ -73,10 +73,16 @@ class Entrada {
   std::optional<int> opcion();
 
  private:
-  // One attempt at a number. Returns true with the value, or false after
-  // discarding a bad answer; throws nothing. `fin` tells end of input apart.
+  // What one attempt at a number found.
+  enum class Intento {
+    kValor,   // a number, now in `valor`
+    kErrata,  // no number; the rest of its line has been discarded
+    kFin,     // the end of input
+  };
+
+  // One attempt at a number; throws nothing of its own.
   template <typename T>
-  bool intentar(T& valor, bool& fin);
+  Intento intentar(T& valor);
 
   template <typename T>
   bool leerNumero(T& valor);
