@@ -35,6 +35,9 @@ class Pantalla {
  private:
   EntradaEstandar& entrada_;
   SalidaEstandar& salida_;
+  // What the POSIX screen controls decide by; on Windows the command
+  // interpreter decides, and both stay false.
+  //
   // Standard input is a terminal: the pause waits for a key.
   bool esperaTecla_;
   // Standard output is a terminal that understands the clear's sequence.

@@ -2,7 +2,6 @@
 
 #include "Pantalla.h"
 #include "SalidaEstandar.h"
-#include "Sistema.h"
 
 namespace consola {
 
@@ -12,7 +11,7 @@ namespace consola {
 Pantalla::Pantalla(EntradaEstandar& entrada, SalidaEstandar& salida)
     : entrada_(entrada),
       salida_(salida),
-      esperaTecla_(sistema::esTerminal(sistema::kEntrada)),
+      esperaTecla_(false),
       borraConSecuencia_(false) {}
 
 void Pantalla::limpiar() {
