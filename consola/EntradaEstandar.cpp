@@ -59,15 +59,21 @@ bool EntradaEstandar::leer() {
       sistema::leer(sistema::kEntrada, datos_.data() + antes, kBloque);
   datos_.resize(antes + lectura.bytes);
   mostrar(devolvible);
+  if (!aceptar(lectura)) {
+    return false;
+  }
+  decidirMarca();
+  return true;
+}
+
+bool EntradaEstandar::aceptar(const sistema::Lectura& lectura) {
   if (lectura.error != 0) {
     throw ErrorDeConsola(ErrorDeConsola::Flujo::kEntrada, lectura.error);
   }
   if (lectura.fin) {
     fin_ = true;
-    return false;
   }
-  decidirMarca();
-  return true;
+  return lectura.bytes > 0;
 }
 
 void EntradaEstandar::decidirMarca() {

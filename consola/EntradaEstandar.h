@@ -4,6 +4,8 @@
 #include <streambuf>
 #include <vector>
 
+#include "Sistema.h"
+
 namespace consola {
 
 class SalidaEstandar;
@@ -57,6 +59,10 @@ class EntradaEstandar : public std::streambuf {
   // Appends one read's worth of input to the unread bytes, waiting for it if
   // none is there. False at the end of input.
   bool leer();
+
+  // Takes in what one read of the system gave: throws ErrorDeConsola for an
+  // error, marks the end of input. True when bytes came.
+  bool aceptar(const sistema::Lectura& lectura);
 
   // One byte of a key, waiting at most `esperaMs` for it.
   bool leerByte(unsigned char& byte, int esperaMs);

@@ -3,7 +3,6 @@
 #include "EntradaEstandar.h"
 #include "SalidaEstandar.h"
 #include "Sistema.h"
-#include "consola/ErrorDeConsola.h"
 
 // The part of the reader that only the pause of a terminal uses: Windows
 // pauses through its command interpreter, which reads the key itself.
@@ -33,7 +32,7 @@ void EntradaEstandar::adelantar() {
     // left in the terminal, it would be taken for the key.
     char bloque[256];
     while (hayBytesListos() &&
-           sistema::leer(sistema::kEntrada, bloque, sizeof bloque).bytes > 0) {
+           aceptar(sistema::leer(sistema::kEntrada, bloque, sizeof bloque))) {
     }
   }
 }
@@ -68,12 +67,7 @@ bool EntradaEstandar::leerByte(unsigned char& byte, int esperaMs) {
     }
   }
   char leido = 0;
-  const sistema::Lectura lectura = sistema::leer(sistema::kEntrada, &leido, 1);
-  if (lectura.error != 0) {
-    throw ErrorDeConsola(ErrorDeConsola::Flujo::kEntrada, lectura.error);
-  }
-  if (lectura.fin) {
-    fin_ = true;
+  if (!aceptar(sistema::leer(sistema::kEntrada, &leido, 1))) {
     return false;
   }
   byte = static_cast<unsigned char>(leido);
