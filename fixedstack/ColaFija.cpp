@@ -28,8 +28,9 @@ void ColaFija::insertar(int valor) {
 
 int ColaFija::sacar() {
   const int frente = elementos[0];
-  // Shift toward the front up to the first empty slot; past slot 9 counts
-  // as empty, so a full queue ends with slot 9 emptied.
+  // Adelanta los elementos hasta el primer hueco vacío. Lo que hay más allá
+  // del hueco 9 cuenta como vacío, así que una cola llena acaba con el hueco
+  // 9 vacío.
   for (int i = 0; i < kCapacidad && elementos[i] != kVacio; ++i) {
     elementos[i] = (i + 1 < kCapacidad) ? elementos[i + 1] : kVacio;
   }

@@ -1,34 +1,36 @@
 #ifndef FIXEDSTACK_COLAFIJA_H_
 #define FIXEDSTACK_COLAFIJA_H_
 
-// A queue (first in, first out) of at most ten integers.
+// Cola (el primero que entra es el primero que sale) de diez enteros como
+// máximo.
 //
-// No count is kept: -1 marks an empty slot, the elements stay packed from
-// slot 0 (the front, the oldest) and the first -1 ends them. So inserting -1
-// changes nothing, and the queue holds any other int, 0 and negatives
-// included. Inserting into a full queue drops the value without a word.
+// No se lleva la cuenta de los elementos: un -1 marca el hueco vacío, los
+// elementos están juntos desde el hueco 0 (el frente, el más antiguo) y el
+// primer -1 señala su final. Por eso insertar -1 no cambia nada, y la cola
+// guarda cualquier otro int, también el 0 y los negativos. Si la cola está
+// llena, el valor insertado se descarta sin avisar.
 class ColaFija {
  public:
   static constexpr int kCapacidad = 10;
 
-  // All ten slots empty. A plain value: it owns no memory, and a copy
-  // copies the slots.
+  // Los diez huecos vacíos. Es un valor sin más: no posee memoria, y una
+  // copia copia los huecos.
   ColaFija();
 
   bool estaVacia() const;
   bool estaLlena() const;
 
-  // Stores `valor` in the first empty slot; does nothing when full.
+  // Guarda `valor` en el primer hueco vacío; si está llena, no hace nada.
   void insertar(int valor);
 
-  // Removes and returns the front element, moving the rest one slot toward
-  // the front. On an empty queue returns -1 and changes nothing.
+  // Quita y devuelve el elemento del frente, y adelanta los demás un hueco.
+  // Con la cola vacía devuelve -1 y no cambia nada.
   int sacar();
 
-  // Empties all ten slots.
+  // Vacía los diez huecos.
   void borrar();
 
-  // The ten slots in order, slot 0 first, empty ones holding -1.
+  // Los diez huecos en orden, empezando por el 0; los vacíos valen -1.
   const int* getElementos() const;
 
  private:

@@ -1,35 +1,36 @@
 #ifndef FIXEDSTACK_PILAFIJA_H_
 #define FIXEDSTACK_PILAFIJA_H_
 
-// A stack (last in, first out) of at most ten integers.
+// Pila (el último que entra es el primero que sale) de diez enteros como
+// máximo.
 //
-// No count is kept: -1 marks an empty slot, the elements stay packed from
-// slot 0 (the bottom) and the last one before the first -1 is the top. So
-// inserting -1 changes nothing, and the stack holds any other int, 0 and
-// negatives included. Inserting into a full stack drops the value without a
-// word.
+// No se lleva la cuenta de los elementos: un -1 marca el hueco vacío, los
+// elementos están juntos desde el hueco 0 (el fondo) y el último antes del
+// primer -1 es la cima. Por eso insertar -1 no cambia nada, y la pila guarda
+// cualquier otro int, también el 0 y los negativos. Si la pila está llena,
+// el valor insertado se descarta sin avisar.
 class PilaFija {
  public:
   static constexpr int kCapacidad = 10;
 
-  // All ten slots empty. A plain value: it owns no memory, and a copy
-  // copies the slots.
+  // Los diez huecos vacíos. Es un valor sin más: no posee memoria, y una
+  // copia copia los huecos.
   PilaFija();
 
   bool estaVacia() const;
   bool estaLlena() const;
 
-  // Stores `valor` in the first empty slot; does nothing when full.
+  // Guarda `valor` en el primer hueco vacío; si está llena, no hace nada.
   void insertar(int valor);
 
-  // Removes and returns the top element. On an empty stack returns -1 and
-  // changes nothing.
+  // Quita y devuelve el elemento de la cima. Con la pila vacía devuelve -1
+  // y no cambia nada.
   int sacar();
 
-  // Empties all ten slots.
+  // Vacía los diez huecos.
   void borrar();
 
-  // The ten slots in order, slot 0 first, empty ones holding -1.
+  // Los diez huecos en orden, empezando por el 0; los vacíos valen -1.
   const int* getElementos() const;
 
  private:
