@@ -77,8 +77,9 @@ int Cola::sacar() {
     return kVacio;
   }
   const int frente = elementos[0];
-  // Shift toward the front up to the first empty slot; past the last slot
-  // counts as empty, so a full queue ends with its last slot emptied.
+  // Adelanta los elementos hasta el primer hueco vacío. Lo que hay más allá
+  // del último hueco cuenta como vacío, así que una cola llena acaba con su
+  // último hueco vacío.
   for (int i = 0; i < tamanio && elementos[i] != kVacio; ++i) {
     elementos[i] = (i + 1 < tamanio) ? elementos[i + 1] : kVacio;
   }

@@ -3,23 +3,28 @@
 
 #include "InterfazPC.h"
 
-// A queue (first in, first out) of integers whose storage grows on demand.
+// Cola (el primero que entra es el primero que sale) de enteros cuyo
+// almacén crece cuando hace falta.
 //
-// The storage is a heap array of `tamanio` slots. No count is kept: -1 marks
-// an empty slot, the elements stay packed from slot 0 (the front, the oldest)
-// and the first -1 ends them. So inserting -1 into a queue with room changes
-// nothing, and the queue holds any other int, 0 and negatives included.
+// El almacén es un array de `tamanio` huecos en memoria dinámica. No se
+// lleva la cuenta de los elementos: un -1 marca el hueco vacío, los
+// elementos están juntos desde el hueco 0 (el frente, el más antiguo) y el
+// primer -1 señala su final. Por eso insertar -1 en una cola con sitio no
+// cambia nada, y la cola guarda cualquier otro int, también el 0 y los
+// negativos.
 //
-// Only an insertion that finds every slot occupied grows the storage, by
-// `crecimiento` slots (5 when it is 0); nothing ever shrinks it. The storage
-// never exceeds kTamanioMaximo slots: an insertion that would need more, or
-// whose larger storage cannot be obtained, stores nothing and returns false.
+// Solo una inserción que encuentra todos los huecos ocupados hace crecer el
+// almacén, en `crecimiento` huecos (5 si vale 0); nada lo encoge nunca. El
+// almacén no pasa nunca de kTamanioMaximo huecos: una inserción que
+// necesitaría más, o para la que no se consigue el almacén mayor, no guarda
+// nada y devuelve false.
 //
-// Each queue owns its storage alone. A copy copies the slots; a move hands
-// the storage over and leaves the source with no slots at all, an empty
-// queue that grows at its next insertion. A queue whose first storage could
-// not be obtained starts the same way.
-// Never a base (final), so its public destructor need not be virtual.
+// Cada cola es la única dueña de su almacén. Una copia copia los huecos; un
+// movimiento entrega el almacén y deja el origen sin ningún hueco: una cola
+// vacía que crece en su siguiente inserción. Una cola que no consiguió su
+// primer almacén empieza igual.
+// Es final (ninguna clase deriva de ella), así que su destructor público no
+// necesita ser virtual.
 class Cola final  // NOLINT(cppcoreguidelines-virtual-class-destructor)
     : public InterfazPC {
  public:
@@ -28,16 +33,16 @@ class Cola final  // NOLINT(cppcoreguidelines-virtual-class-destructor)
   static constexpr int kCrecimientoPorDefecto = 5;
   static constexpr int kCrecimientoMaximo = 1000000;
 
-  // 5 empty slots, growth step 0 (that is, 5).
+  // 5 huecos vacíos y paso de crecimiento 0 (es decir, 5).
   Cola();
 
-  // `tamanioInicial` empty slots and growth step `pasoCrecimiento`. Any
-  // arguments are safe: the size is brought into 1..kTamanioMaximo and the
-  // step into 0..kCrecimientoMaximo.
+  // `tamanioInicial` huecos vacíos y paso de crecimiento `pasoCrecimiento`.
+  // Cualquier argumento es seguro: el tamaño se lleva al intervalo
+  // 1..kTamanioMaximo y el paso a 0..kCrecimientoMaximo.
   Cola(int tamanioInicial, int pasoCrecimiento);
 
-  // Copies the slots into storage of its own; throws std::bad_alloc when
-  // that storage cannot be obtained.
+  // Copia los huecos en un almacén propio; lanza std::bad_alloc si no se
+  // consigue ese almacén.
   Cola(const Cola& otra);
   Cola& operator=(const Cola& otra);
 
@@ -46,45 +51,48 @@ class Cola final  // NOLINT(cppcoreguidelines-virtual-class-destructor)
 
   ~Cola();
 
-  // True when every slot holds -1.
+  // Devuelve true si todos los huecos valen -1.
   bool estaVacia() const override;
 
-  // True when the last slot is occupied, so that the next insertion grows
-  // the storage. A queue with no slots is full as well as empty.
+  // Devuelve true si el último hueco está ocupado, de modo que la siguiente
+  // inserción hará crecer el almacén. Una cola sin huecos está a la vez
+  // llena y vacía.
   bool estaLlena() const;
 
-  // Stores `valor` in the first empty slot, growing the storage first when
-  // there is none. False, with the queue unchanged, when it cannot grow.
+  // Guarda `valor` en el primer hueco vacío; si no queda ninguno, antes hace
+  // crecer el almacén. Si no puede crecer, devuelve false y deja la cola como
+  // estaba.
   bool insertar(int valor) override;
 
-  // Removes and returns the front element, moving the rest one slot toward
-  // the front. On an empty queue returns -1 and changes nothing.
+  // Quita y devuelve el elemento del frente, y adelanta los demás un hueco.
+  // Con la cola vacía devuelve -1 y no cambia nada.
   int sacar() override;
 
-  // Empties every slot; the size and the growth step stay.
+  // Vacía todos los huecos; el tamaño y el paso de crecimiento se quedan.
   void borrar();
 
-  // Writes every slot to standard output, each followed by a space, then
-  // ends the line. Returns the storage.
+  // Escribe todos los huecos en la salida estándar, cada uno seguido de un
+  // espacio, y termina la línea. Devuelve el almacén.
   const int* mostrar() const;
 
   int getTamanio() const;
   int getCrecimiento() const;
 
-  // The `getTamanio()` slots in order, slot 0 first, empty ones holding -1.
+  // Los `getTamanio()` huecos en orden, empezando por el 0; los vacíos valen
+  // -1.
   const int* getElementos() const;
 
  private:
-  // The index of the first empty slot; `tamanio` when there is none.
+  // El índice del primer hueco vacío; `tamanio` si no hay ninguno.
   int primerHueco() const;
 
-  // Adds one growth step of empty slots. False, changing nothing, when the
-  // storage would pass kTamanioMaximo or cannot be obtained.
+  // Añade un paso de crecimiento de huecos vacíos. Devuelve false, sin
+  // cambiar nada, si el almacén pasaría de kTamanioMaximo o no se consigue.
   bool crecer();
 
-  int tamanio;      // number of slots in `elementos`
-  int crecimiento;  // slots added by one growth; 0 stands for 5
-  int* elementos;   // owned; null exactly when `tamanio` is 0
+  int tamanio;      // número de huecos de `elementos`
+  int crecimiento;  // huecos que añade cada crecimiento; 0 equivale a 5
+  int* elementos;   // propio; nulo justo cuando `tamanio` vale 0
 };
 
 #endif  // GROWSTACK_COLA_H_

@@ -1,21 +1,21 @@
 #ifndef GROWSTACK_INTERFAZPC_H_
 #define GROWSTACK_INTERFAZPC_H_
 
-// What a container of integers offers: a test for emptiness, an insertion and
-// a removal. It holds no data.
+// Lo que ofrece un contenedor de enteros: saber si está vacío, insertar y
+// sacar. No guarda ningún dato.
 //
-// Nothing is destroyed through this interface, so its destructor is protected
-// and not virtual: deleting a container through an InterfazPC pointer does
-// not compile.
+// Nada se destruye a través de esta interfaz, por eso su destructor es
+// protegido y no virtual: borrar un contenedor mediante un puntero a
+// InterfazPC no compila.
 class InterfazPC {
  public:
   virtual bool estaVacia() const = 0;
 
-  // Adds `valor`. False when the value could not be stored (the container
-  // cannot grow any more); the container is then left as it was.
+  // Añade `valor`. Devuelve false si no se pudo guardar (el contenedor ya no
+  // puede crecer más); entonces el contenedor queda como estaba.
   virtual bool insertar(int valor) = 0;
 
-  // Removes one element and returns it.
+  // Quita un elemento y lo devuelve.
   virtual int sacar() = 0;
 
  protected:

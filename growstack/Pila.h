@@ -3,24 +3,27 @@
 
 #include "InterfazPC.h"
 
-// A stack (last in, first out) of integers whose storage grows on demand.
+// Pila (el último que entra es el primero que sale) de enteros cuyo almacén
+// crece cuando hace falta.
 //
-// The storage is a heap array of `tamanio` slots. No count is kept: -1 marks
-// an empty slot, the elements stay packed from slot 0 (the bottom) and the
-// last one before the first -1 is the top. So inserting -1 into a stack with
-// room changes nothing, and the stack holds any other int, 0 and negatives
-// included.
+// El almacén es un array de `tamanio` huecos en memoria dinámica. No se
+// lleva la cuenta de los elementos: un -1 marca el hueco vacío, los
+// elementos están juntos desde el hueco 0 (el fondo) y el último antes del
+// primer -1 es la cima. Por eso insertar -1 en una pila con sitio no cambia
+// nada, y la pila guarda cualquier otro int, también el 0 y los negativos.
 //
-// Only an insertion that finds every slot occupied grows the storage, by
-// `crecimiento` slots (5 when it is 0); nothing ever shrinks it. The storage
-// never exceeds kTamanioMaximo slots: an insertion that would need more, or
-// whose larger storage cannot be obtained, stores nothing and returns false.
+// Solo una inserción que encuentra todos los huecos ocupados hace crecer el
+// almacén, en `crecimiento` huecos (5 si vale 0); nada lo encoge nunca. El
+// almacén no pasa nunca de kTamanioMaximo huecos: una inserción que
+// necesitaría más, o para la que no se consigue el almacén mayor, no guarda
+// nada y devuelve false.
 //
-// Each stack owns its storage alone. A copy copies the slots; a move hands
-// the storage over and leaves the source with no slots at all, an empty
-// stack that grows at its next insertion. A stack whose first storage could
-// not be obtained starts the same way.
-// Never a base (final), so its public destructor need not be virtual.
+// Cada pila es la única dueña de su almacén. Una copia copia los huecos; un
+// movimiento entrega el almacén y deja el origen sin ningún hueco: una pila
+// vacía que crece en su siguiente inserción. Una pila que no consiguió su
+// primer almacén empieza igual.
+// Es final (ninguna clase deriva de ella), así que su destructor público no
+// necesita ser virtual.
 class Pila final  // NOLINT(cppcoreguidelines-virtual-class-destructor)
     : public InterfazPC {
  public:
@@ -29,16 +32,16 @@ class Pila final  // NOLINT(cppcoreguidelines-virtual-class-destructor)
   static constexpr int kCrecimientoPorDefecto = 5;
   static constexpr int kCrecimientoMaximo = 1000000;
 
-  // 5 empty slots, growth step 0 (that is, 5).
+  // 5 huecos vacíos y paso de crecimiento 0 (es decir, 5).
   Pila();
 
-  // `tamanioInicial` empty slots and growth step `pasoCrecimiento`. Any
-  // arguments are safe: the size is brought into 1..kTamanioMaximo and the
-  // step into 0..kCrecimientoMaximo.
+  // `tamanioInicial` huecos vacíos y paso de crecimiento `pasoCrecimiento`.
+  // Cualquier argumento es seguro: el tamaño se lleva al intervalo
+  // 1..kTamanioMaximo y el paso a 0..kCrecimientoMaximo.
   Pila(int tamanioInicial, int pasoCrecimiento);
 
-  // Copies the slots into storage of its own; throws std::bad_alloc when
-  // that storage cannot be obtained.
+  // Copia los huecos en un almacén propio; lanza std::bad_alloc si no se
+  // consigue ese almacén.
   Pila(const Pila& otra);
   Pila& operator=(const Pila& otra);
 
@@ -47,45 +50,48 @@ class Pila final  // NOLINT(cppcoreguidelines-virtual-class-destructor)
 
   ~Pila();
 
-  // True when every slot holds -1.
+  // Devuelve true si todos los huecos valen -1.
   bool estaVacia() const override;
 
-  // True when the last slot is occupied, so that the next insertion grows
-  // the storage. A stack with no slots is full as well as empty.
+  // Devuelve true si el último hueco está ocupado, de modo que la siguiente
+  // inserción hará crecer el almacén. Una pila sin huecos está a la vez
+  // llena y vacía.
   bool estaLlena() const;
 
-  // Stores `valor` in the first empty slot, growing the storage first when
-  // there is none. False, with the stack unchanged, when it cannot grow.
+  // Guarda `valor` en el primer hueco vacío; si no queda ninguno, antes hace
+  // crecer el almacén. Si no puede crecer, devuelve false y deja la pila como
+  // estaba.
   bool insertar(int valor) override;
 
-  // Removes and returns the top element. On an empty stack returns -1 and
-  // changes nothing.
+  // Quita y devuelve el elemento de la cima. Con la pila vacía devuelve -1
+  // y no cambia nada.
   int sacar() override;
 
-  // Empties every slot; the size and the growth step stay.
+  // Vacía todos los huecos; el tamaño y el paso de crecimiento se quedan.
   void borrar();
 
-  // Writes every slot to standard output, each followed by a space, then
-  // ends the line. Returns the storage.
+  // Escribe todos los huecos en la salida estándar, cada uno seguido de un
+  // espacio, y termina la línea. Devuelve el almacén.
   const int* mostrar() const;
 
   int getTamanio() const;
   int getCrecimiento() const;
 
-  // The `getTamanio()` slots in order, slot 0 first, empty ones holding -1.
+  // Los `getTamanio()` huecos en orden, empezando por el 0; los vacíos valen
+  // -1.
   const int* getElementos() const;
 
  private:
-  // The index of the first empty slot; `tamanio` when there is none.
+  // El índice del primer hueco vacío; `tamanio` si no hay ninguno.
   int primerHueco() const;
 
-  // Adds one growth step of empty slots. False, changing nothing, when the
-  // storage would pass kTamanioMaximo or cannot be obtained.
+  // Añade un paso de crecimiento de huecos vacíos. Devuelve false, sin
+  // cambiar nada, si el almacén pasaría de kTamanioMaximo o no se consigue.
   bool crecer();
 
-  int tamanio;      // number of slots in `elementos`
-  int crecimiento;  // slots added by one growth; 0 stands for 5
-  int* elementos;   // owned; null exactly when `tamanio` is 0
+  int tamanio;      // número de huecos de `elementos`
+  int crecimiento;  // huecos que añade cada crecimiento; 0 equivale a 5
+  int* elementos;   // propio; nulo justo cuando `tamanio` vale 0
 };
 
 #endif  // GROWSTACK_PILA_H_
