@@ -14,7 +14,7 @@ Circulo::Circulo(const char* color, float radio)
     : Figura("Circulo", color), radio(radio) {}
 
 void Circulo::setColor(int n) {
-  // Checked before the shift, so that no n can overflow n + 1.
+  // Se comprueba antes de desplazar, para que ningún n desborde n + 1.
   if (n < 0 || n > kBlancoOtraVez) {
     return;
   }

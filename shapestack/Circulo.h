@@ -4,19 +4,21 @@
 #include "Dibujar.h"
 #include "Figura.h"
 
-// A circle: a Figura with the form "Circulo" and a radius.
+// Un círculo: una Figura con la forma "Circulo" y un radio.
 //
-// Its colour numbers are shifted by one against Figura's table: 0 Blanco,
-// 1 Verde, ... 9 Negro, and 10 Blanco again. The radius is kept as given,
-// zero and negatives included. It copies member by member.
+// Sus números de color van desplazados en uno respecto a la tabla de Figura:
+// 0 Blanco, 1 Verde, ... 9 Negro, y 10 otra vez Blanco. El radio se guarda
+// tal como llega, también el cero y los negativos. Se copia miembro a
+// miembro.
 class Circulo : public Figura, public Dibujar {
  public:
-  // The colour is cut to its first nine characters.
+  // El color se corta a sus nueve primeros caracteres.
   Circulo(const char* color, float radio);
 
-  // n from 0 to 10 picks a colour as above; any other n changes nothing.
+  // Un n de 0 a 10 elige un color como se dice arriba; cualquier otro n no
+  // cambia nada.
   void setColor(int n) override;
-  // radio * 3.14 * radio, in double precision.
+  // radio * 3.14 * radio, calculado en doble precisión.
   float area() const override;
   // "Estoy dibujando un circulo con radio <radio>".
   void dibujar() const override;

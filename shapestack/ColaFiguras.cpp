@@ -6,7 +6,7 @@ ColaFiguras::ColaFiguras() = default;
 
 void ColaFiguras::insertar(std::unique_ptr<Figura> figura) {
   if (!figura) {
-    return;  // Null would read as an empty slot.
+    return;  // Un puntero nulo se leería como un hueco vacío.
   }
   for (std::unique_ptr<Figura>& hueco : elementos) {
     if (!hueco) {
@@ -14,7 +14,7 @@ void ColaFiguras::insertar(std::unique_ptr<Figura> figura) {
       return;
     }
   }
-  // Full: `figura` goes out of scope here and deletes the refused shape.
+  // Llena: `figura` sale de su ámbito aquí y borra la figura rechazada.
 }
 
 Figura ColaFiguras::sacar() {
@@ -25,7 +25,7 @@ Figura ColaFiguras::sacar() {
   for (int i = 1; i < kCapacidad && elementos[i]; ++i) {
     elementos[i - 1] = std::move(elementos[i]);
   }
-  // The copy is taken before `frente` deletes the shape.
+  // La copia se hace antes de que `frente` borre la figura.
   return Figura(*frente);
 }
 

@@ -5,43 +5,45 @@
 
 #include "Figura.h"
 
-// A queue (first in, first out) of at most ten shapes, which it owns.
+// Cola (la primera que entra es la primera que sale) de diez figuras como
+// máximo, de las que es dueña.
 //
-// A shape is deleted, once, when it leaves by sacar or borrar, when the full
-// queue refuses it, or with the queue. Copying is not allowed: two queues
-// would own the same shapes.
+// Cada figura se borra una sola vez: cuando sale por sacar o borrar, cuando
+// la cola llena la rechaza, o junto con la cola. No se permite copiarla: dos
+// colas serían dueñas de las mismas figuras.
 class ColaFiguras {
  public:
   static constexpr int kCapacidad = 10;
 
-  // All ten slots empty.
+  // Los diez huecos vacíos.
   ColaFiguras();
 
   ColaFiguras(const ColaFiguras&) = delete;
   ColaFiguras& operator=(const ColaFiguras&) = delete;
 
-  // Deletes every shape still held.
+  // Borra todas las figuras que aún guarda.
   ~ColaFiguras() = default;
 
-  // Takes `figura` into the first empty slot; when all ten are occupied the
-  // shape is deleted and nothing is stored.
-  // A null `figura` is ignored.
+  // Guarda `figura` en el primer hueco vacío; si los diez están ocupados, la
+  // figura se borra y no se guarda nada.
+  // Una `figura` nula se ignora.
   void insertar(std::unique_ptr<Figura> figura);
 
-  // Removes the front shape, moves the rest one slot toward the front and
-  // returns a copy of the removed shape's Figura part. On an empty queue
-  // returns a Figura with empty form and colour and changes nothing.
+  // Quita la figura del frente, adelanta las demás un hueco y devuelve una
+  // copia de la parte Figura de la que ha quitado. Con la cola vacía
+  // devuelve una Figura con forma y color vacíos y no cambia nada.
   Figura sacar();
 
-  // Deletes every shape held.
+  // Borra todas las figuras que guarda.
   void borrar();
 
-  // The shape in slot `posicion` (0 is the front), or null for an empty slot
-  // or a position outside 0 to 9.
+  // La figura del hueco `posicion` (el 0 es el frente), o un puntero nulo si
+  // el hueco está vacío o la posición no está entre 0 y 9.
   const Figura* getElemento(int posicion) const;
 
  private:
-  // Null marks an empty slot; the occupied ones run unbroken from slot 0.
+  // Un puntero nulo marca el hueco vacío; los ocupados van seguidos desde
+  // el hueco 0.
   std::unique_ptr<Figura> elementos[kCapacidad];
 };
 

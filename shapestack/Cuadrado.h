@@ -4,16 +4,16 @@
 #include "Dibujar.h"
 #include "Figura.h"
 
-// A square: a Figura with the form "Cuadrado" and a side.
+// Un cuadrado: una Figura con la forma "Cuadrado" y un lado.
 //
-// It takes colours by Figura's own table. The side is kept as given, zero
-// and negatives included. It copies member by member.
+// Toma los colores según la propia tabla de Figura. El lado se guarda tal
+// como llega, también el cero y los negativos. Se copia miembro a miembro.
 class Cuadrado : public Figura, public Dibujar {
  public:
-  // The colour is cut to its first nine characters.
+  // El color se corta a sus nueve primeros caracteres.
   Cuadrado(const char* color, float lado);
 
-  // lado * lado, in double precision.
+  // lado * lado, calculado en doble precisión.
   float area() const override;
   // "Estoy dibujando un cuadrado con lado <lado>".
   void dibujar() const override;

@@ -1,18 +1,18 @@
 #ifndef SHAPESTACK_DIBUJAR_H_
 #define SHAPESTACK_DIBUJAR_H_
 
-// Something that can draw and colour itself, one sentence each on standard
-// output.
+// Algo que sabe dibujarse y colorearse, con una frase para cada cosa en la
+// salida estándar.
 //
-// An interface without data, the second base of the concrete shapes; their
-// single override of each operation serves this base and Figura alike. No
-// shape is deleted through it, so its destructor is protected and not
-// virtual.
+// Es una interfaz sin datos, la segunda base de las figuras concretas; la
+// única redefinición de cada operación en ellas sirve a la vez para esta base
+// y para Figura. Ninguna figura se borra a través de ella, por eso su
+// destructor es protegido y no virtual.
 class Dibujar {
  public:
-  // Writes the drawing sentence and a line end.
+  // Escribe la frase de dibujar y un fin de línea.
   virtual void dibujar() const = 0;
-  // Writes the colouring sentence and a line end.
+  // Escribe la frase de colorear y un fin de línea.
   virtual void colorear() const = 0;
 
  protected:

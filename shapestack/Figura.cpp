@@ -7,14 +7,14 @@ namespace {
 constexpr int kPrimerColor = 1;
 constexpr int kUltimoColor = 10;
 
-// Indexed by colour number; slot 0 is unused.
+// Se indexa por el número de color; la posición 0 no se usa.
 constexpr const char* kColores[kUltimoColor + 1] = {
     "",        "Blanco",   "Verde",  "Azul", "Rojo",  "Naranja",
     "Violeta", "Amarillo", "Marron", "Rosa", "Negro",
 };
 
-// Copies at most `Figura::kLargoTexto` characters of `origen` and always
-// terminates `destino`.
+// Copia como mucho `Figura::kLargoTexto` caracteres de `origen` y siempre
+// termina `destino` con '\0'.
 void copiarAcotado(char (&destino)[Figura::kLargoTexto + 1],
                    const char* origen) {
   int i = 0;

@@ -3,22 +3,24 @@
 
 #include "Visualizar.h"
 
-// A shape with a form name and a colour name, each at most nine characters.
+// Una figura con el nombre de su forma y el de su color, de nueve caracteres
+// como mucho cada uno.
 //
-// Concrete: a plain Figura draws and colours itself with the figure
-// sentences and has area 0. Circulo and Cuadrado derive from it; copying one
-// of them into a Figura value keeps the form and colour and nothing else, so
-// the copy behaves as a plain Figura.
+// Es concreta: una Figura sin más se dibuja y se colorea con las frases que
+// dicen «una figura» y tiene área 0. Circulo y Cuadrado derivan de ella;
+// copiar uno de ellos en un valor Figura conserva la forma y el color y nada
+// más, así que la copia se comporta como una Figura sin más.
 //
-// Every sentence goes to standard output and ends with std::endl. No value is
-// validated: the colour may be any word.
+// Todas las frases van a la salida estándar y acaban con std::endl. No se
+// valida ningún valor: el color puede ser cualquier palabra.
 class Figura : public Visualizar {
  public:
-  // Longest form or colour kept; longer texts are cut to this length.
+  // Longitud máxima que se guarda de la forma o del color; los textos más
+  // largos se cortan a esta longitud.
   static constexpr int kLargoTexto = 9;
 
-  // Copies the first nine characters of `forma` and of `color`; a null
-  // pointer counts as an empty text.
+  // Copia los nueve primeros caracteres de `forma` y de `color`; un puntero
+  // nulo cuenta como texto vacío.
   Figura(const char* forma, const char* color);
 
   Figura(const Figura&) = default;
@@ -31,8 +33,8 @@ class Figura : public Visualizar {
 
   // "Figura con la forma <forma> y el color <color>".
   void visualizar() const override;
-  // Takes colour n from the table 1 Blanco ... 10 Negro; any other n leaves
-  // the colour as it was.
+  // Toma el color n de la tabla 1 Blanco ... 10 Negro; con cualquier otro n
+  // el color queda como estaba.
   virtual void setColor(int n);
   virtual float area() const;
   virtual void dibujar() const;
@@ -46,7 +48,7 @@ class Figura : public Visualizar {
   const char* getColor() const;
 
  private:
-  // Both NUL-terminated, filled by a copy bounded by their size.
+  // Ambos terminan en '\0' y se llenan con una copia limitada a su tamaño.
   char forma[kLargoTexto + 1];
   char color[kLargoTexto + 1];
 };

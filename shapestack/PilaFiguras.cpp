@@ -6,10 +6,10 @@ PilaFiguras::PilaFiguras() : contador(0) {}
 
 void PilaFiguras::insertar(std::unique_ptr<Figura> figura) {
   if (!figura) {
-    return;  // Null would read as an empty slot.
+    return;  // Un puntero nulo se leería como un hueco vacío.
   }
   if (contador == kCapacidad) {
-    return;  // `figura` deletes the refused shape.
+    return;  // `figura` borra la figura rechazada.
   }
   elementos[contador] = std::move(figura);
   ++contador;

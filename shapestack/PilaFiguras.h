@@ -5,47 +5,50 @@
 
 #include "Figura.h"
 
-// A stack (last in, first out) of at most ten shapes, which it owns.
+// Pila (la última que entra es la primera que sale) de diez figuras como
+// máximo, de las que es dueña.
 //
-// A shape is deleted, once, when it leaves by sacar or borrar, when the full
-// stack refuses it, or with the stack. Copying is not allowed: two stacks
-// would own the same shapes.
+// Cada figura se borra una sola vez: cuando sale por sacar o borrar, cuando
+// la pila llena la rechaza, o junto con la pila. No se permite copiarla: dos
+// pilas serían dueñas de las mismas figuras.
 class PilaFiguras {
  public:
   static constexpr int kCapacidad = 10;
 
-  // All ten slots empty, contador 0.
+  // Los diez huecos vacíos y contador a 0.
   PilaFiguras();
 
   PilaFiguras(const PilaFiguras&) = delete;
   PilaFiguras& operator=(const PilaFiguras&) = delete;
 
-  // Deletes every shape still held.
+  // Borra todas las figuras que aún guarda.
   ~PilaFiguras() = default;
 
-  // Takes `figura` onto the top; when all ten slots are occupied the shape
-  // is deleted and nothing changes.
-  // A null `figura` is ignored.
+  // Pone `figura` en la cima; si los diez huecos están ocupados, la figura
+  // se borra y no cambia nada.
+  // Una `figura` nula se ignora.
   void insertar(std::unique_ptr<Figura> figura);
 
-  // Removes the top shape and returns a copy of its Figura part. On an empty
-  // stack returns a Figura with empty form and colour and changes nothing.
+  // Quita la figura de la cima y devuelve una copia de su parte Figura. Con
+  // la pila vacía devuelve una Figura con forma y color vacíos y no cambia
+  // nada.
   Figura sacar();
 
-  // Deletes every shape held.
+  // Borra todas las figuras que guarda.
   void borrar();
 
-  // The shape in slot `posicion` (0 is the bottom), or null for an empty
-  // slot or a position outside 0 to 9.
+  // La figura del hueco `posicion` (el 0 es el fondo), o un puntero nulo si
+  // el hueco está vacío o la posición no está entre 0 y 9.
   const Figura* getElemento(int posicion) const;
 
-  // Number of shapes held, 0 to 10.
+  // Número de figuras guardadas, de 0 a 10.
   int getContador() const;
 
  private:
-  // Shapes held; slots 0 to contador - 1 are occupied, the top last.
+  // Figuras guardadas: están ocupados los huecos de 0 a contador - 1, con la
+  // cima en el último.
   int contador;
-  // Null marks an empty slot.
+  // Un puntero nulo marca el hueco vacío.
   std::unique_ptr<Figura> elementos[kCapacidad];
 };
 

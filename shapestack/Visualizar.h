@@ -1,14 +1,14 @@
 #ifndef SHAPESTACK_VISUALIZAR_H_
 #define SHAPESTACK_VISUALIZAR_H_
 
-// Something that can describe itself in one sentence on standard output.
+// Algo que sabe describirse con una frase en la salida estándar.
 //
-// An interface without data, the base of every shape. Nothing is deleted or
-// called through it, so its destructor is protected and not virtual; a shape
-// is deleted through Figura.
+// Es una interfaz sin datos, la base de todas las figuras. Nada se borra ni
+// se llama a través de ella, por eso su destructor es protegido y no
+// virtual; una figura se borra a través de Figura.
 class Visualizar {
  public:
-  // Writes the describing sentence and a line end.
+  // Escribe la frase que la describe y un fin de línea.
   virtual void visualizar() const = 0;
 
  protected:
