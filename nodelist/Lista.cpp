@@ -7,7 +7,7 @@ Lista::Lista() : cabeza(nullptr) {}
 Lista::~Lista() {
   Nodo* actual = cabeza;
   while (actual != nullptr) {
-    // Read the successor before the node holding the link is freed.
+    // Se lee el siguiente antes de liberar el nodo que guarda el enlace.
     Nodo* liberado = actual;
     actual = actual->getSiguiente();
     delete liberado;

@@ -3,49 +3,52 @@
 
 #include "Nodo.h"
 
-// A singly linked list of integers, in the order the insertions made; values
-// may repeat and the list never sorts.
+// Lista simplemente enlazada de enteros, en el orden que dejaron las
+// inserciones; los valores pueden repetirse y la lista nunca se ordena.
 //
-// Only the head is kept: no tail pointer and no count, so insertion at the
-// back, deletion, search and printing walk the chain from the front. Every
-// node is allocated singly when its value is inserted and from then on
-// belongs to the list, which frees it when a deletion unlinks it or when the
-// list is destroyed. A failed allocation propagates and leaves the list as
-// it was.
+// Solo se guarda la cabeza: ni puntero al último nodo ni cuenta de nodos, así
+// que insertar al final, borrar, buscar y mostrar recorren la cadena desde
+// el principio. Cada nodo se reserva por separado al insertar su valor y
+// desde entonces pertenece a la lista, que lo libera cuando un borrado lo
+// desengancha o cuando la lista se destruye. Si falla una reserva, la
+// excepción se propaga y la lista queda como estaba.
 class Lista {
  public:
-  // An empty list.
+  // Una lista vacía.
   Lista();
-  // Frees every node still in the chain.
+  // Libera todos los nodos que sigan en la cadena.
   ~Lista();
 
-  // The list owns its chain, so it is never copied, assigned or moved.
+  // La lista es dueña de su cadena, así que nunca se copia, se asigna ni se
+  // mueve.
   Lista(const Lista&) = delete;
   Lista& operator=(const Lista&) = delete;
   Lista(Lista&&) = delete;
   Lista& operator=(Lista&&) = delete;
 
-  // A new node holding `dato` becomes the first node.
+  // Un nodo nuevo con `dato` pasa a ser el primero.
   void insertarPrincipio(int dato);
 
-  // A new node holding `dato` becomes the last node.
+  // Un nodo nuevo con `dato` pasa a ser el último.
   void insertarFinal(int dato);
 
-  // Unlinks and frees the first node, counted from the front, holding
-  // `dato`. False, and nothing changed, when no node holds it.
+  // Desengancha y libera el primer nodo, contando desde el principio, que
+  // guarda `dato`. Si ningún nodo lo guarda, devuelve false y no cambia
+  // nada.
   bool borrar(int dato);
 
-  // The first node, counted from the front, holding `dato` (the node itself,
-  // still in the list), or null when no node holds it.
+  // El primer nodo, contando desde el principio, que guarda `dato` (el nodo
+  // mismo, que sigue en la lista), o un puntero nulo si ningún nodo lo
+  // guarda.
   Nodo* buscar(int dato);
 
-  // Writes every value, first to last, to standard output as a decimal
-  // integer, with nothing between them, before or after: no separator and
-  // no line end. An empty list writes nothing.
+  // Escribe todos los valores, del primero al último, en la salida estándar
+  // como enteros en decimal, sin nada entre ellos, antes ni después: ni
+  // separador ni fin de línea. Una lista vacía no escribe nada.
   void mostrar() const;
 
  private:
-  Nodo* cabeza;  // The first node, or null when the list is empty. Owned.
+  Nodo* cabeza;  // Primer nodo (nulo si está vacía); la lista es su dueña.
 };
 
 #endif  // NODELIST_LISTA_H_

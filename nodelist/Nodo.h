@@ -1,22 +1,22 @@
 #ifndef NODELIST_NODO_H_
 #define NODELIST_NODO_H_
 
-// One link of a Lista's chain: an integer and the next node (null in the
-// last one).
+// Un eslabón de la cadena de una Lista: un entero y el nodo siguiente (nulo
+// en el último).
 //
-// A node owns nothing: destroying it leaves its successor alone. Nodes are
-// made one by one on the heap by their list, which relinks them only through
-// the accessors below.
+// Un nodo no es dueño de nada: destruirlo no toca a su siguiente. Los nodos
+// los crea uno a uno su lista en memoria dinámica, y solo los vuelve a
+// enlazar mediante los métodos de acceso de abajo.
 class Nodo {
  public:
-  // A node holding `dato`, with no successor. The one the list uses.
+  // Un nodo con `dato` y sin siguiente. Es el que usa la lista.
   explicit Nodo(int dato);
-  // A node holding 0, with no successor.
+  // Un nodo con 0 y sin siguiente.
   Nodo();
   ~Nodo() = default;
 
-  // A node lives in one chain only; a copy would be a second node claiming
-  // the same successor.
+  // Un nodo vive en una sola cadena; una copia sería un segundo nodo que
+  // apuntaría al mismo siguiente.
   Nodo(const Nodo&) = delete;
   Nodo& operator=(const Nodo&) = delete;
 
@@ -28,7 +28,7 @@ class Nodo {
 
  private:
   int dato;
-  Nodo* siguiente;  // Not owned.
+  Nodo* siguiente;  // Ajeno: el nodo no es su dueño.
 };
 
 #endif  // NODELIST_NODO_H_
