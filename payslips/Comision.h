@@ -3,10 +3,10 @@
 
 #include "Empleados.h"
 
-// A commission employee: the salary is a percentage of the month's sales.
+// Un empleado a comisión: el salario es un porcentaje de las ventas del mes.
 //
-// Sales and percentage are fixed at construction; the salary starts at 0
-// and is worked out again on every payslip.
+// Las ventas y el porcentaje se fijan al construirlo; el salario empieza en 0
+// y se vuelve a calcular en cada nómina.
 class Comision : public Empleados {
  public:
   Comision(const char* nombre, const char* domicilio, const char* banco,
@@ -14,16 +14,16 @@ class Comision : public Empleados {
 
   void emitirNomina(consola::Sesion& sesion) override;
 
-  // The pay rule: salary = porcentajeComision / 100 x totalVendido.
+  // La regla de pago: salario = porcentajeComision / 100 x totalVendido.
   void calcularSalario();
 
   float getTotalVendido() const { return totalVendido; }
   float getPorcentajeComision() const { return porcentajeComision; }
 
  private:
-  // Sales of the month, in euros.
+  // Ventas del mes, en euros.
   float totalVendido;
-  // The commission in percent: 50 means 50 %.
+  // La comisión en tanto por ciento: 50 quiere decir un 50 %.
   float porcentajeComision;
 };
 

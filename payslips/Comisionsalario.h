@@ -3,11 +3,11 @@
 
 #include "Empleados.h"
 
-// An employee paid a fixed base salary plus a percentage of the month's
-// sales. A type of its own, not a kind of Comision.
+// Un empleado que cobra un salario base fijo más un porcentaje de las ventas
+// del mes. Es un tipo propio, no una clase de Comision.
 //
-// Base, sales and percentage are fixed at construction; the salary starts
-// at 0 and is worked out again on every payslip.
+// La base, las ventas y el porcentaje se fijan al construirlo; el salario
+// empieza en 0 y se vuelve a calcular en cada nómina.
 class Comisionsalario : public Empleados {
  public:
   Comisionsalario(const char* nombre, const char* domicilio, const char* banco,
@@ -16,7 +16,7 @@ class Comisionsalario : public Empleados {
 
   void emitirNomina(consola::Sesion& sesion) override;
 
-  // The pay rule: salary = porcentajeComision / 100 x totalVendido +
+  // La regla de pago: salario = porcentajeComision / 100 x totalVendido +
   // salarioBase.
   void calcularSalario();
 
@@ -25,11 +25,11 @@ class Comisionsalario : public Empleados {
   float getPorcentajeComision() const { return porcentajeComision; }
 
  private:
-  // The fixed part of the salary, in euros.
+  // La parte fija del salario, en euros.
   float salarioBase;
-  // Sales of the month, in euros.
+  // Ventas del mes, en euros.
   float totalVendido;
-  // The commission in percent: 30 means 30 %.
+  // La comisión en tanto por ciento: 30 quiere decir un 30 %.
   float porcentajeComision;
 };
 

@@ -8,8 +8,8 @@
 
 namespace {
 
-// Copies `origen` into `destino`, an array of `tamanio` characters, keeping
-// at most tamanio - 1 of them and always ending it with a terminator.
+// Copia `origen` en `destino`, un array de `tamanio` caracteres, con
+// tamanio - 1 caracteres como mucho y siempre con '\0' al final.
 void copiarTexto(char* destino, std::size_t tamanio, const char* origen) {
   std::size_t i = 0;
   if (origen != nullptr) {
@@ -46,8 +46,9 @@ std::optional<float> Empleados::empezarNomina(consola::Sesion& sesion,
                                               const char* tipo) const {
   consola::Entrada& entrada = sesion.entrada();
 
-  // The month is read as one word, however long, so that a long word is not
-  // split into later answers; only what fits is kept, never half a letter.
+  // El mes se lee como una sola palabra, sea cual sea su longitud, para que
+  // una palabra larga no se parta en respuestas siguientes; solo se guarda lo
+  // que cabe, nunca media letra.
   std::cout << "Introduce el mes: ";
   std::string palabra;
   entrada.leerPalabra(palabra, kTamanioMes - 1);

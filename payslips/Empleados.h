@@ -5,26 +5,27 @@
 
 #include "InterfazNomina.h"
 
-// The data every employee has, and the steps every payslip shares; each pay
-// type adds its own fields and its own payslip.
+// Los datos que tiene todo empleado y los pasos que comparten todas las
+// nóminas; cada tipo de pago añade sus propios campos y su propia nómina.
 //
-// The three texts are copied at construction into fixed arrays, cut to fit
-// (29, 49 and 14 characters) whatever their length. `salario` is the monthly
-// salary before any bonus: fixed at construction for a salaried employee,
-// worked out on every payslip for the other types. A bonus is worked out
-// from it and shown, but never stored.
+// Los tres textos se copian al construir en arrays de tamaño fijo, cortados
+// para que quepan (29, 49 y 14 caracteres) sea cual sea su longitud.
+// `salario` es el salario del mes antes de cualquier bonificación: fijado al
+// construir para un asalariado, calculado en cada nómina para los demás
+// tipos. La bonificación se calcula a partir de él y se muestra, pero nunca
+// se guarda.
 //
-// Pay arithmetic: every step runs in double precision and is rounded to
-// float wherever a value is stored or shown.
+// Cuentas del pago: cada paso se hace en doble precisión y se redondea a
+// float allí donde un valor se guarda o se muestra.
 class Empleados : public InterfazNomina {
  public:
   static constexpr int kTamanioNombre = 30;
   static constexpr int kTamanioDomicilio = 50;
   static constexpr int kTamanioBanco = 15;
-  // The month of a payslip keeps at most 19 characters.
+  // Del mes de una nómina se guardan como mucho 19 caracteres.
   static constexpr int kTamanioMes = 20;
 
-  // A null text counts as an empty one.
+  // Un texto nulo cuenta como vacío.
   Empleados(const char* nombre, const char* domicilio, const char* banco,
             float salario);
 
@@ -33,26 +34,28 @@ class Empleados : public InterfazNomina {
   const char* getDomicilio() const { return domicilio; }
   const char* getBanco() const { return banco; }
 
-  // The bonus of `porcentaje` percent on `salario`: porcentaje / 100 x
-  // salario. Any percentage goes, negative or above 100.
+  // La bonificación del `porcentaje` por ciento sobre `salario`:
+  // porcentaje / 100 x salario. Vale cualquier porcentaje, negativo o mayor
+  // que 100.
   float bonificacion(float porcentaje) const;
 
-  // `salario` plus a bonus worked out by bonificacion().
+  // `salario` más una bonificación calculada con bonificacion().
   float salarioFinal(float bonificacion) const;
 
  protected:
   void setSalario(float nuevo) { salario = nuevo; }
 
-  // The opening of a payslip: asks the month and whether there is a bonus
-  // (and then its percentage), clears the screen and writes the header up to
-  // the line "Tipo de empleado: " `tipo`. Returns the percentage when a bonus
-  // was chosen. End of input gives an empty month and no bonus.
+  // El comienzo de una nómina: pregunta el mes y si hay bonificación (y
+  // entonces su porcentaje), borra la pantalla y escribe la cabecera hasta la
+  // línea "Tipo de empleado: " `tipo`. Devuelve el porcentaje si se eligió
+  // bonificación. Si se acaba la entrada, el mes queda vacío y no hay
+  // bonificación.
   std::optional<float> empezarNomina(consola::Sesion& sesion,
                                      const char* tipo) const;
 
-  // The close of a payslip, after the type's own lines and its salary rule:
-  // the "Salario: " line, the two bonus lines when `porcentaje` holds one,
-  // then the pause and a clear screen.
+  // El cierre de una nómina, tras las líneas propias del tipo y su regla de
+  // salario: la línea "Salario: ", las dos líneas de la bonificación si
+  // `porcentaje` trae una, y luego la pausa y el borrado de pantalla.
   void terminarNomina(consola::Sesion& sesion,
                       std::optional<float> porcentaje) const;
 

@@ -3,8 +3,8 @@
 
 #include "Empleados.h"
 
-// A salaried employee: the monthly salary is the one given at construction,
-// and a payslip leaves it as it is.
+// Un asalariado: el salario del mes es el que se da al construirlo, y la
+// nómina lo deja como está.
 class Fijo : public Empleados {
  public:
   Fijo(const char* nombre, const char* domicilio, const char* banco,

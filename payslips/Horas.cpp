@@ -7,7 +7,7 @@ namespace {
 constexpr double kUmbralHoras = 40;
 constexpr double kEurosPorHora = 25;
 constexpr double kFactorExtra = 1.1;
-// The pay for the first 40 hours: a constant of the rule.
+// El pago de las 40 primeras horas: una constante de la regla.
 constexpr float kSalarioBaseCompleto = 1000;
 
 }  // namespace

@@ -3,11 +3,11 @@
 
 #include "Empleados.h"
 
-// An hourly employee: 25 euros an hour up to 40 hours, and 1.1 times that
-// for every hour above 40.
+// Un empleado por horas: 25 euros la hora hasta 40 horas, y un 10 % más
+// (25 x 1.1) por cada hora que pase de 40.
 //
-// The hours are fixed at construction; `salarioBase`, `extraHoras` and the
-// salary start at 0 and are worked out again on every payslip.
+// Las horas se fijan al construirlo; `salarioBase`, `extraHoras` y el
+// salario empiezan en 0 y se vuelven a calcular en cada nómina.
 class Horas : public Empleados {
  public:
   Horas(const char* nombre, const char* domicilio, const char* banco,
@@ -15,10 +15,10 @@ class Horas : public Empleados {
 
   void emitirNomina(consola::Sesion& sesion) override;
 
-  // The pay rule. Above 40 hours (strictly): `extraHoras` = (hours - 40) x
-  // 25 x 1.1, `salarioBase` = 1000 and the salary their sum. Otherwise
-  // `salarioBase` = hours x 25, which is the salary, and `extraHoras` keeps
-  // whatever it held.
+  // La regla de pago. Con más de 40 horas (estrictamente): `extraHoras` =
+  // (horas - 40) x 25 x 1.1, `salarioBase` = 1000 y el salario es su suma.
+  // Si no, `salarioBase` = horas x 25, que es el salario, y `extraHoras`
+  // conserva lo que tuviera.
   void calcularSalario();
 
   float getSalarioBase() const { return salarioBase; }
@@ -26,10 +26,10 @@ class Horas : public Empleados {
   float getNumeroHoras() const { return numeroHoras; }
 
  private:
-  // Pay for the hours up to 40, and for the hours above, in euros.
+  // Pago por las horas hasta 40 y por las que pasan de 40, en euros.
   float salarioBase;
   float extraHoras;
-  // Hours worked in the month.
+  // Horas trabajadas en el mes.
   float numeroHoras;
 };
 

@@ -5,15 +5,17 @@ namespace consola {
 class Sesion;
 }  // namespace consola
 
-// What the monthly run knows of an employee: it can issue its payslip.
+// Lo único que la emisión de nóminas del mes sabe de un empleado: que puede
+// emitir su nómina.
 //
-// emitirNomina runs the whole payslip on the session's console: it asks the
-// month and an optional bonus, works the salary out by the employee's own
-// pay rule and prints the payslip.
+// emitirNomina hace la nómina entera en la consola de la sesión: pregunta el
+// mes y una bonificación opcional, calcula el salario con la regla de pago
+// propia del empleado e imprime la nómina.
 //
-// Employees are held and released through this interface, hence the virtual
-// destructor. They are never copied, which rules out slicing one into
-// another through a base.
+// Los empleados se guardan y se liberan a través de esta interfaz; de ahí el
+// destructor virtual. Nunca se copian, así que no puede copiarse uno en otro
+// a través de una base y perder por el camino su parte propia (el llamado
+// «slicing»).
 class InterfazNomina {
  public:
   InterfazNomina() = default;
