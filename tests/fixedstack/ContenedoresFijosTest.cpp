@@ -1,5 +1,5 @@
-// The queue and the stack of ten slots: what they share as one typed test,
-// then the removal, where they differ.
+// La cola y la pila de diez huecos: lo que comparten, como una sola prueba
+// con tipos, y después la operación de sacar, en la que se diferencian.
 
 #include <gtest/gtest.h>
 
@@ -10,13 +10,14 @@
 
 namespace {
 
-// All ten slots, slot 0 first.
+// Los diez huecos, empezando por el 0.
 template <typename Contenedor>
 std::vector<int> huecos(const Contenedor& c) {
   const int* e = c.getElementos();
   return std::vector<int>(e, e + Contenedor::kCapacidad);
 }
 
+// Un contenedor nuevo con `valores` insertados en orden.
 template <typename Contenedor>
 Contenedor con(const std::vector<int>& valores) {
   Contenedor c;
@@ -55,7 +56,8 @@ TYPED_TEST(ContenedoresFijos, SacarDeLaVaciaDevuelveMenosUnoYNoCambiaNada) {
   EXPECT_TRUE(c.estaVacia());
 }
 
-// -1 is the empty marker, so it cannot be stored; 0 and other negatives can.
+// -1 marca el hueco vacío, así que no se puede guardar; el 0 y los demás
+// negativos sí.
 TYPED_TEST(ContenedoresFijos, ValoresEspeciales) {
   struct Caso {
     int valor;
@@ -108,7 +110,7 @@ TEST(PilaFija, SacaElUltimoEnLlegar) {
             (std::vector<int>{1, 2, -1, -1, -1, -1, -1, -1, -1, -1}));
 }
 
-// The eleventh value is not stored on top: the tenth comes out first.
+// El undécimo valor no se guarda en la cima: sale primero el décimo.
 TEST(PilaFija, LlenaIgnoraLaUndecimaYSacaLaDecima) {
   PilaFija pila = con<PilaFija>({0, 1, 2, 3, 4, 5, 6, 7, 8, 9});
   pila.insertar(42);

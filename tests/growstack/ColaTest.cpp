@@ -8,7 +8,7 @@
 
 namespace {
 
-// Each case fills a queue, removes once and checks the value and the slots.
+// Cada caso llena una cola, saca una vez y comprueba el valor y los huecos.
 TEST(Cola, SacarDevuelveElFrenteYDesplaza) {
   struct Caso {
     const char* nombre;

@@ -1,4 +1,4 @@
-// What Cola and Pila share: everything but the removal.
+// Lo que comparten Cola y Pila: todo menos la operación de sacar.
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,8 @@ class Contenedores : public ::testing::Test {};
 using Tipos = ::testing::Types<Cola, Pila>;
 TYPED_TEST_SUITE(Contenedores, Tipos);
 
-// What mostrar() writes to standard output; what it returns goes to
-// `devuelto` when given.
+// Lo que mostrar() escribe en la salida estándar; lo que devuelve va a
+// `devuelto` si se pasa.
 template <typename Contenedor>
 std::string salidaDeMostrar(const Contenedor& c,
                             const int** devuelto = nullptr) {
@@ -43,8 +43,8 @@ TYPED_TEST(Contenedores, PorDefectoCincoHuecosVacios) {
   EXPECT_FALSE(c.estaLlena());
 }
 
-// Growth happens only when every slot is taken, by the step, or by 5 when
-// the step is 0.
+// Solo crece cuando todos los huecos están ocupados, y lo hace en el paso,
+// o en 5 si el paso es 0.
 TYPED_TEST(Contenedores, CreceSoloAlEstarLleno) {
   struct Caso {
     int tamanio, crecimiento, inserciones, tamanioFinal;
@@ -64,7 +64,7 @@ TYPED_TEST(Contenedores, CreceSoloAlEstarLleno) {
   }
 }
 
-// Arguments outside the sound range are brought into it.
+// Los argumentos fuera del intervalo razonable se llevan a él.
 TYPED_TEST(Contenedores, ConstructorAcotaLosArgumentos) {
   struct Caso {
     int tamanio, crecimiento, tamanioHecho, crecimientoHecho;
@@ -86,14 +86,16 @@ TYPED_TEST(Contenedores, ConstructorAcotaLosArgumentos) {
   }
 }
 
-// A negative step must never shrink the storage: it counts as 0, that is 5.
+// Un paso negativo no debe encoger nunca el almacén: cuenta como 0, es decir,
+// como 5.
 TYPED_TEST(Contenedores, PasoNegativoCreceDeCinco) {
   TypeParam c(1, -4);
   insertarTodos(c, {8, 9});
   EXPECT_EQ(huecos(c), rellenos({8, 9}, 6));
 }
 
-// Storage never passes 1000000 slots; a refused insertion changes nothing.
+// El almacén nunca pasa de 1000000 huecos; una inserción rechazada no cambia
+// nada.
 TYPED_TEST(Contenedores, LimiteDeUnMillonDeHuecos) {
   struct Caso {
     int tamanio, crecimiento, inserciones;
@@ -136,8 +138,8 @@ TYPED_TEST(Contenedores, SinMemoriaNoGuardaYNoCambia) {
   EXPECT_EQ(huecos(c), rellenos({4, 5, 6}, 7));
 }
 
-// Without memory for its first storage a container has no slots, and
-// behaves as an empty one that grows at its first insertion.
+// Sin memoria para su primer almacén, un contenedor se queda sin huecos y se
+// comporta como uno vacío que crece en su primera inserción.
 TYPED_TEST(Contenedores, SinMemoriaAlConstruirQuedaSinHuecos) {
   std::optional<TypeParam> c;
   {
@@ -190,7 +192,8 @@ TYPED_TEST(Contenedores, MostrarEscribeCadaHueco) {
   EXPECT_EQ(devuelto, c.getElementos());
 }
 
-// -1 is the empty marker, so it cannot be stored; 0 and other negatives can.
+// -1 marca el hueco vacío, así que no se puede guardar; el 0 y los demás
+// negativos sí.
 TYPED_TEST(Contenedores, ValoresEspeciales) {
   struct Caso {
     std::vector<int> valores;
@@ -251,7 +254,8 @@ TYPED_TEST(Contenedores, MoverEntregaLosHuecos) {
   EXPECT_EQ(huecos(destino), (std::vector<int>{1, 2, -1}));
   EXPECT_EQ(movido.getElementos(), nullptr);
 
-  // What is left behind still works: it grows from no slots by its step.
+  // Lo que queda en el origen sigue funcionando: crece desde cero huecos
+  // según su paso.
   EXPECT_TRUE(movido.insertar(5));
   EXPECT_EQ(huecos(movido), (std::vector<int>{5, -1}));
 }

@@ -4,16 +4,16 @@
 #include <cstddef>
 #include <vector>
 
-// Helpers shared by the tests of both containers.
+// Utilidades comunes a las pruebas de los dos contenedores.
 
-// All the slots of a container, slot 0 first.
+// Todos los huecos de un contenedor, empezando por el 0.
 template <typename Contenedor>
 std::vector<int> huecos(const Contenedor& c) {
   const int* e = c.getElementos();
   return std::vector<int>(e, e + c.getTamanio());
 }
 
-// `valores` followed by empty slots up to `tamanio` slots in all.
+// `valores` seguidos de huecos vacíos hasta sumar `tamanio` huecos.
 inline std::vector<int> rellenos(std::vector<int> valores, int tamanio) {
   valores.resize(static_cast<std::size_t>(tamanio), -1);
   return valores;

@@ -8,7 +8,7 @@
 
 namespace {
 
-// Each case fills a stack, removes once and checks the value and the slots.
+// Cada caso llena una pila, saca una vez y comprueba el valor y los huecos.
 TEST(Pila, SacarDevuelveLaCima) {
   struct Caso {
     const char* nombre;

@@ -11,9 +11,9 @@ ReservaFallida::ReservaFallida() { fallar = true; }
 
 ReservaFallida::~ReservaFallida() { fallar = false; }
 
-// Replaces the library's non-throwing array allocation for the whole test
-// program. The block comes from the ordinary array allocation, so the usual
-// delete[] releases it.
+// Sustituye, en todo el programa de pruebas, la reserva de arrays sin
+// excepciones de la biblioteca estándar. El bloque sale de la reserva de
+// arrays normal, así que lo libera el delete[] de siempre.
 void* operator new[](std::size_t bytes, const std::nothrow_t&) noexcept {
   if (fallar) {
     return nullptr;

@@ -1,10 +1,11 @@
 #ifndef TESTS_GROWSTACK_RESERVAFALLIDA_H_
 #define TESTS_GROWSTACK_RESERVAFALLIDA_H_
 
-// While one of these lives, every non-throwing array allocation of the test
-// program (new (std::nothrow) T[n]) fails and gives null, as when the free
-// store is exhausted. The other allocations work as usual. A memory checker
-// that brings allocation functions of its own (valgrind) bypasses this.
+// Mientras vive un objeto de esta clase, toda reserva de array sin
+// excepciones del programa de pruebas (new (std::nothrow) T[n]) falla y da un
+// puntero nulo, como cuando se agota la memoria libre. Las demás reservas
+// funcionan como siempre. Un comprobador de memoria que trae sus propias
+// funciones de reserva (valgrind) se salta esto.
 class ReservaFallida {
  public:
   ReservaFallida();

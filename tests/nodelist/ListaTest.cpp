@@ -11,7 +11,8 @@
 #include <utility>
 #include <vector>
 
-// The list must never be duplicated: two lists would free one chain twice.
+// La lista no debe duplicarse nunca: dos listas liberarían dos veces la
+// misma cadena.
 static_assert(!std::is_copy_constructible_v<Lista>);
 static_assert(!std::is_copy_assignable_v<Lista>);
 static_assert(!std::is_move_constructible_v<Lista>);
@@ -19,9 +20,9 @@ static_assert(!std::is_move_assignable_v<Lista>);
 
 bool memoriaContable() {
   empezarAVigilar(1);
-  // Direct calls, which the compiler may not leave out as it may a pair of
-  // new and delete expressions. Both forms of delete: a checker may take
-  // the place of either.
+  // Llamadas directas, que el compilador no puede suprimir como sí puede
+  // suprimir una pareja de expresiones new y delete. Las dos formas de
+  // delete: un comprobador puede sustituir cualquiera de ellas.
   ::operator delete(::operator new(1));
 #ifdef __cpp_sized_deallocation
   ::operator delete(::operator new(1), 1);
@@ -34,8 +35,8 @@ bool memoriaContable() {
 
 namespace {
 
-// Runs `accion` with the memory watched and returns what it allocated and
-// freed through new and delete.
+// Ejecuta `accion` con la memoria vigilada y devuelve lo que reservó y liberó
+// con new y delete.
 template <typename Accion>
 Memoria vigilar(Accion accion) {
   empezarAVigilar(sizeof(Nodo));
@@ -43,14 +44,15 @@ Memoria vigilar(Accion accion) {
   return dejarDeVigilar();
 }
 
-// All that mostrar writes.
+// Todo lo que escribe mostrar.
 std::string texto(const Lista& lista) {
   SalidaCapturada salida;
   lista.mostrar();
   return salida.texto();
 }
 
-// The values of the chain that starts at `nodo`, walked to its null end.
+// Los valores de la cadena que empieza en `nodo`, recorrida hasta su final
+// nulo.
 std::vector<int> cadenaDesde(const Nodo* nodo) {
   std::vector<int> valores;
   for (; nodo != nullptr; nodo = nodo->getSiguiente()) {
@@ -141,7 +143,7 @@ TEST(Lista, MostrarNoSeparaLosValores) {
 TEST(Lista, BorrarQuitaSoloElPrimeroQueCoincide) {
   struct Caso {
     const char* nombre;
-    std::vector<int> valores;  // Front to back.
+    std::vector<int> valores;  // Del principio al final.
     int borrado;
     bool resultado;
     std::vector<int> quedan;
@@ -161,8 +163,8 @@ TEST(Lista, BorrarQuitaSoloElPrimeroQueCoincide) {
     Lista lista;
     insertar(lista, kFinal, caso.valores);
     EXPECT_EQ(lista.borrar(caso.borrado), caso.resultado) << caso.nombre;
-    // The remaining chain, walked from its first node to a null end: after
-    // the last node goes, its predecessor ends the chain.
+    // La cadena que queda, recorrida desde su primer nodo hasta un final
+    // nulo: si se va el último nodo, su anterior pasa a cerrar la cadena.
     const Nodo* primero =
         caso.quedan.empty() ? nullptr : lista.buscar(caso.quedan.front());
     EXPECT_EQ(cadenaDesde(primero), caso.quedan) << caso.nombre;
@@ -205,8 +207,8 @@ TEST(Lista, BorrarHastaVaciarYSeguirUsandola) {
   EXPECT_TRUE(lista.borrar(7));
   EXPECT_FALSE(lista.borrar(7));
   EXPECT_EQ(texto(lista), "");
-  // An emptied list works as a new one: the head was reset, not left
-  // dangling.
+  // Una lista vaciada funciona como una nueva: la cabeza se puso a nulo, no
+  // se quedó apuntando a un nodo liberado.
   lista.insertarFinal(1);
   lista.insertarPrincipio(0);
   EXPECT_EQ(texto(lista), "01");
@@ -217,7 +219,7 @@ TEST(Lista, BuscarDevuelveElNodoMasCercanoAlPrincipio) {
     const char* nombre;
     std::vector<int> valores;
     int buscado;
-    int posicion;  // Of the node expected, from the front; -1 for null.
+    int posicion;  // Del nodo esperado, desde el principio; -1 si es nulo.
   };
   const Caso casos[] = {
       {"vacia", {}, 1, -1},
@@ -237,7 +239,8 @@ TEST(Lista, BuscarDevuelveElNodoMasCercanoAlPrincipio) {
       EXPECT_EQ(encontrado, nullptr) << caso.nombre;
       continue;
     }
-    // The node at `posicion`, reached from the front through the links.
+    // El nodo de `posicion`, al que se llega desde el principio por los
+    // enlaces.
     const Nodo* esperado = lista.buscar(caso.valores.front());
     for (int i = 0; i < caso.posicion; ++i) {
       esperado = esperado->getSiguiente();

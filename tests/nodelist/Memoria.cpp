@@ -5,8 +5,8 @@
 
 namespace {
 
-// Constant-initialised before anything runs, so the first allocations of the
-// program find it ready.
+// Se inicializan con constantes antes de que se ejecute nada, así que las
+// primeras reservas del programa ya los encuentran listos.
 bool vigilada = false;
 std::size_t esperado = 0;
 Memoria cuentas;

@@ -3,28 +3,29 @@
 
 #include <cstddef>
 
-// What the program allocated and freed through new and delete while the
-// memory was watched. Memoria.cpp replaces the global operator new and
-// delete of the test program to keep these counts; they live in their own
-// file so that the compiler never sees them inlined next to their callers.
+// Lo que el programa reservó y liberó con new y delete mientras se vigilaba
+// la memoria. Memoria.cpp sustituye los operator new y delete globales del
+// programa de pruebas para llevar estas cuentas; están en un fichero propio
+// para que el compilador nunca los vea en línea junto a quien los llama.
 struct Memoria {
   int reservas = 0;
   int liberaciones = 0;
-  // Allocations of any size other than `tamanioEsperado`.
+  // Reservas de cualquier tamaño distinto de `tamanioEsperado`.
   int reservasAjenas = 0;
 };
 
-// Starts watching: the counts go back to zero. Every allocation of a size
-// other than `tamanioEsperado` counts as foreign.
+// Empieza a vigilar: las cuentas vuelven a cero. Toda reserva de un tamaño
+// distinto de `tamanioEsperado` cuenta como ajena.
 void empezarAVigilar(std::size_t tamanioEsperado);
 
-// Stops watching and returns the counts.
+// Deja de vigilar y devuelve las cuentas.
 Memoria dejarDeVigilar();
 
-// False when the replacements are not the ones called: a memory checker
-// such as valgrind puts its own in their place, and then checks the leaks
-// and double frees itself. Defined apart from the replacements, so that
-// its calls go through the program's symbols as the list's calls do.
+// Falso si no se llama a estas sustituciones: un comprobador de memoria como
+// valgrind pone las suyas en su lugar, y entonces es él quien comprueba las
+// fugas y las liberaciones dobles. Se define aparte de las sustituciones
+// para que sus llamadas pasen por los símbolos del programa, igual que las
+// de la lista.
 bool memoriaContable();
 
 #endif  // TESTS_NODELIST_MEMORIA_H_

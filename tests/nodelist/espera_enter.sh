@@ -1,18 +1,19 @@
 #!/usr/bin/env bash
-# Usage: espera_enter.sh PROGRAM EXPECTED
-# Types "6" and Enter into PROGRAM through a pipe kept open: the program must
-# still be running half a second later, waiting for one more Enter, and that
-# Enter must end it with status 0. All it wrote must equal EXPECTED.
+# Uso: espera_enter.sh PROGRAMA ESPERADO
+# Envía "6" e Intro a PROGRAMA por una tubería que se mantiene abierta: el
+# programa debe seguir en marcha medio segundo después, esperando un Intro
+# más, y ese Intro debe terminarlo con estado 0. Todo lo que escribió debe
+# ser igual a ESPERADO.
 set -u
 program=$1 expected=$2
 dir=$(mktemp -d)
 trap 'exec 3>&-; rm -rf "$dir"' EXIT
 mkfifo "$dir/entrada"
-# The status file appears only when the program has ended.
+# El fichero de estado solo aparece cuando el programa ha terminado.
 ( "$program" <"$dir/entrada" >"$dir/salida"; echo $? >"$dir/estado" ) &
 exec 3>"$dir/entrada"
 
-terminado() {  # Waits up to $1 tenths of a second for the program's end.
+terminado() {  # Espera hasta $1 décimas de segundo a que acabe el programa.
   for ((i = 0; i < $1; i++)); do
     [ -e "$dir/estado" ] && return 0
     sleep 0.1

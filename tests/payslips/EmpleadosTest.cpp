@@ -1,6 +1,6 @@
-// Whole payslips through the common interface, each in a console session of
-// its own on files: the bonus must leave no trace in the employee, so a
-// later payslip shows the same figures.
+// Nóminas completas a través de la interfaz común, cada una en su propia
+// sesión de consola sobre ficheros: la bonificación no debe dejar rastro en
+// el empleado, así que una nómina posterior muestra las mismas cifras.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -18,9 +18,9 @@
 
 namespace {
 
-// The output of one payslip of `empleado` answered by `respuestas`.
+// La salida de una nómina de `empleado` contestada con `respuestas`.
 std::string emitir(InterfazNomina& empleado, const std::string& respuestas) {
-  std::fflush(stdout);  // the test runner's own lines, before the swap
+  std::fflush(stdout);  // las líneas del ejecutor de pruebas, antes del cambio
   DescriptorEnFichero entrada(STDIN_FILENO, respuestas);
   DescriptorEnFichero salida(STDOUT_FILENO, "");
   {
@@ -38,7 +38,8 @@ bool contiene(const std::string& texto, const std::string& parte) {
 struct Caso {
   std::unique_ptr<Empleados> empleado;
   float porcentaje;
-  // The salary line, then the two bonus lines, as the payslip shows them.
+  // La línea del salario y luego las dos de la bonificación, tal como las
+  // muestra la nómina.
   std::string salario;
   std::string bonificacion;
 };

@@ -1,4 +1,4 @@
-// The pay rules and the employees' data, without the console.
+// Las reglas de pago y los datos de los empleados, sin la consola.
 
 #include <gtest/gtest.h>
 
@@ -18,9 +18,10 @@ struct CasoHoras {
   float salario;
 };
 
-// 40 hours is not overtime; the extra pay keeps its 0 from construction.
-// With 41.3 hours the product lies almost halfway between two floats: only
-// the double steps with the double nearest 1.1 give the lower one.
+// 40 horas no son horas extra; el pago extra conserva el 0 con el que se
+// construyó. Con 41.3 horas el producto cae casi a medio camino entre dos
+// float: solo los pasos en double, con el double más cercano a 1.1, dan el
+// menor.
 const CasoHoras kCasosHoras[] = {
     {50, 1000, 275, 1275},
     {40, 1000, 0, 1000},
@@ -55,13 +56,14 @@ TEST(Horas, RepetirLaReglaDaLoMismo) {
 }
 
 struct CasoComision {
-  float salarioBase;  // 0 for a plain Comision
+  float salarioBase;  // 0 para una Comision sin más
   float totalVendido;
   float porcentajeComision;
   float salario;
 };
 
-// 1 % of 107 worked out in float arithmetic misses the float nearest 1.07.
+// El 1 % de 107 calculado con aritmética float no da el float más cercano a
+// 1.07.
 const CasoComision kCasosComision[] = {
     {0, 2000, 50, 1000}, {0, 1000, 30, 300},   {0, 107, 1, 1.07f},
     {0, 2000, 0, 0},     {0, 2000, -10, -200},
@@ -109,7 +111,8 @@ struct CasoBonificacion {
   float salarioFinal;
 };
 
-// 3 % of 1001 worked out in float arithmetic misses the float nearest 30.03.
+// El 3 % de 1001 calculado con aritmética float no da el float más cercano a
+// 30.03.
 const CasoBonificacion kCasosBonificacion[] = {
     {1200, 10, 120, 1320},
     {1000, 0, 0, 1000},
@@ -151,7 +154,8 @@ struct CasoTextos {
 
 const std::string kLetras(60, 'x');
 
-// Each text keeps at most 29, 49 and 14 characters.
+// Del nombre, el domicilio y el banco se guardan como mucho 29, 49 y 14
+// caracteres.
 const CasoTextos kCasosTextos[] = {
     {"Ramon Escalante", "Calle Alcala,12", "Espiritu Santo", "Ramon Escalante",
      "Calle Alcala,12", "Espiritu Santo"},
