@@ -1,28 +1,30 @@
 include(GNUInstallDirs)
 
-# Manual pages are installed gzipped, as Debian keeps them, when gzip is
-# there, and plain otherwise; -n keeps the archive reproducible. Windows has
-# no manual, so they are not installed there.
+# Las páginas de manual se instalan comprimidas con gzip, como las guarda
+# Debian, si gzip está disponible, y sin comprimir si no; -n hace que el
+# archivo comprimido sea reproducible. Windows no tiene manual, así que allí
+# no se instalan.
 if(UNIX)
   find_program(GZIP_PROGRAMA gzip)
 endif()
 
-# The target `programas` builds the five programs and their manual pages,
-# all that is installed, without the tests.
+# El objetivo `programas` compila los cinco programas y sus páginas de
+# manual, todo lo que se instala, sin las pruebas.
 add_custom_target(programas)
 
-# programa(<name> <sources>...)
-# Declares one of the console programs: an executable built into bin/ and
-# linked against the console layer, its only shared code. Installing puts it
-# into bin/, and its manual page, man/<name>.1 of the source tree, which
-# every program must have, into share/man/man1/ (but on Windows).
+# programa(<nombre> <fuentes>...)
+# Declara uno de los programas de consola: un ejecutable que se compila en
+# bin/ y se enlaza con la capa de consola, su único código compartido. Al
+# instalar, el ejecutable va a bin/ y su página de manual, man/<nombre>.1 del
+# árbol de fuentes, que todo programa debe tener, va a share/man/man1/
+# (salvo en Windows).
 function(programa nombre)
   add_executable(${nombre} ${ARGN})
   target_link_libraries(${nombre} PRIVATE consola)
   install(TARGETS ${nombre} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   if(CMAKE_SYSTEM_NAME STREQUAL Linux)
-    # A stripped install (the package) drops the compiler's signature too,
-    # as Debian's own packages do.
+    # Una instalación sin símbolos (la del paquete) quita también la firma
+    # del compilador, como hacen los paquetes del propio Debian.
     install(CODE "if(CMAKE_INSTALL_DO_STRIP)
       execute_process(COMMAND \"${CMAKE_STRIP}\" --remove-section=.comment
         \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/${nombre}\"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Usage: lint.sh BUILD_DIR
-# Runs clang-tidy (.clang-tidy at the top of the tree) and cppcheck over the
-# project's own sources: every file of BUILD_DIR/compile_commands.json that
-# is neither a test nor fetched code. Exits non-zero on any finding.
+# Uso: lint.sh CARPETA_DE_COMPILACION
+# Pasa clang-tidy (con el .clang-tidy de la raíz del árbol) y cppcheck por las
+# fuentes propias del proyecto: todos los ficheros de
+# CARPETA_DE_COMPILACION/compile_commands.json que no son pruebas ni código
+# descargado. Termina con estado distinto de cero si encuentra algo.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$1" && pwd)
@@ -17,7 +18,7 @@ done
 trabajo=$(mktemp -d)
 trap 'rm -rf "$trabajo"' EXIT
 
-# The compile database of the project's sources alone.
+# La base de datos de compilación, solo con las fuentes del proyecto.
 mkdir -p "$trabajo/db"
 jq --arg raiz "$raiz/" '[.[] | select((.file | startswith($raiz))
     and (.file | test("/tests/|/_deps/") | not))]' \
@@ -38,9 +39,9 @@ if ! printf '%s\n' "${fuentes[@]}" |
 fi
 
 echo "cppcheck: ${#fuentes[@]} files"
-# useStlAlgorithm: the containers' loops over their slots are the algorithms
-# this code exists to show; replacing them with <algorithm> calls would hide
-# them.
+# useStlAlgorithm: los bucles de los contenedores sobre sus huecos son
+# precisamente los algoritmos que este código quiere enseñar; cambiarlos por
+# llamadas a <algorithm> los escondería.
 if ! cppcheck --project="$trabajo/db/compile_commands.json" --quiet \
   --std=c++17 --library=posix --enable=warning,style,performance,portability \
   --inline-suppr --suppress=missingIncludeSystem --suppress=useStlAlgorithm \
