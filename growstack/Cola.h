@@ -78,8 +78,7 @@ class Cola final  // NOLINT(cppcoreguidelines-virtual-class-destructor)
   int getTamanio() const;
   int getCrecimiento() const;
 
-  // Los `getTamanio()` huecos en orden, empezando por el 0; los vacíos valen
-  // -1.
+  // Los `getTamanio()` huecos en orden desde el 0; los vacíos valen -1.
   const int* getElementos() const;
 
  private:
