@@ -25,8 +25,7 @@
 // primer almacén empieza igual.
 // Es final (ninguna clase deriva de ella), así que su destructor público no
 // necesita ser virtual.
-class Cola final  // NOLINT(cppcoreguidelines-virtual-class-destructor)
-    : public InterfazPC {
+class Cola final : public InterfazPC {
  public:
   static constexpr int kTamanioPorDefecto = 5;
   static constexpr int kTamanioMaximo = 1000000;

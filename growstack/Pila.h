@@ -24,8 +24,7 @@
 // primer almacén empieza igual.
 // Es final (ninguna clase deriva de ella), así que su destructor público no
 // necesita ser virtual.
-class Pila final  // NOLINT(cppcoreguidelines-virtual-class-destructor)
-    : public InterfazPC {
+class Pila final : public InterfazPC {
  public:
   static constexpr int kTamanioPorDefecto = 5;
   static constexpr int kTamanioMaximo = 1000000;
