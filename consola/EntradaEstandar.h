@@ -38,7 +38,7 @@ class EntradaEstandar : public std::streambuf {
   EntradaEstandar(EntradaEstandar&&) = delete;
   EntradaEstandar& operator=(EntradaEstandar&&) = delete;
 
-  // For the pause of a terminal, POSIX only (EntradaEstandarPosix.cpp).
+  // For the layer's own pause of a terminal.
   //
   // adelantar() takes every byte that standard input hands over without
   // waiting and keeps it, after the unread ones, for the reads to come: what

@@ -38,7 +38,7 @@ enum class Espera {
 };
 
 // Waits at most `esperaMs` milliseconds until `descriptor` can be read
-// without waiting. POSIX only: only the pause of a terminal needs it.
+// without waiting. Only the layer's own pause of a terminal needs it.
 Espera esperarBytes(int descriptor, int esperaMs);
 
 }  // namespace sistema

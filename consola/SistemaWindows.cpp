@@ -42,5 +42,12 @@ int escribir(int descriptor, const char* datos, std::size_t cuantos) {
 
 bool esTerminal(int descriptor) { return _isatty(descriptor) != 0; }
 
+// Windows pauses through its command interpreter, which reads the key itself:
+// the layer never waits for bytes here. With no wait that does not read, the
+// read is left to say.
+Espera esperarBytes(int /*descriptor*/, int /*esperaMs*/) {
+  return Espera::kLista;
+}
+
 }  // namespace sistema
 }  // namespace consola
