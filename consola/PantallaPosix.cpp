@@ -2,7 +2,6 @@
 #include <cstring>
 
 #include "EntradaEstandar.h"
-#include "ModoTecla.h"
 #include "Pantalla.h"
 #include "SalidaEstandar.h"
 #include "Sistema.h"
@@ -45,7 +44,7 @@ void Pantalla::pausar() {
     // line mode; a half line can only be taken in key mode. Both are kept
     // for later reads, so that only a key pressed from now on ends the wait.
     entrada_.adelantar();
-    ModoTecla modo(sistema::kEntrada);
+    sistema::ModoTecla modo(sistema::kEntrada);
     entrada_.adelantar();
     while (entrada_.esperarTecla(kTramoDeEsperaMs) ==
            EntradaEstandar::Tecla::kNinguna) {

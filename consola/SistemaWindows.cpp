@@ -1,3 +1,8 @@
+// La plataforma en Windows: las funciones de bajo nivel del runtime de C
+// (_read, _write, _isatty) sobre los descriptores. La pausa la hace aquí el
+// intérprete de órdenes, que lee la tecla él mismo: la espera de bytes y el
+// modo tecla, que solo sirven a la pausa propia de la capa, no se usan.
+
 #include <io.h>
 
 #include <cerrno>
@@ -10,12 +15,15 @@ namespace sistema {
 
 namespace {
 
-// The C runtime takes byte counts as unsigned int.
+// El runtime de C cuenta los bytes con un unsigned int.
 unsigned int enBloque(std::size_t cuantos) {
   return cuantos > INT_MAX ? INT_MAX : static_cast<unsigned int>(cuantos);
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// Lectura y escritura
 
 Lectura leer(int descriptor, char* destino, std::size_t cuantos) {
   const int leidos = _read(descriptor, destino, enBloque(cuantos));
@@ -42,12 +50,19 @@ int escribir(int descriptor, const char* datos, std::size_t cuantos) {
 
 bool esTerminal(int descriptor) { return _isatty(descriptor) != 0; }
 
-// Windows pauses through its command interpreter, which reads the key itself:
-// the layer never waits for bytes here. With no wait that does not read, the
-// read is left to say.
+// Sin una espera que no lea, que lo diga la lectura.
 Espera esperarBytes(int /*descriptor*/, int /*esperaMs*/) {
   return Espera::kLista;
 }
+
+// ---------------------------------------------------------------------------
+// El modo tecla: nada que cambiar.
+
+ModoTecla::ModoTecla(int /*descriptor*/) : activo_(false) {}
+
+ModoTecla::~ModoTecla() = default;
+
+bool ModoTecla::reanudado() { return false; }
 
 }  // namespace sistema
 }  // namespace consola
