@@ -9,11 +9,19 @@ namespace sistema {
 // La costura con la plataforma: todo lo que la capa de consola pide al
 // sistema operativo pasa por aquí, y nada más en la capa cambia de una
 // plataforma a otra. Cada plataforma lo define en un solo archivo
-// (SistemaPosix.cpp, SistemaWindows.cpp); llevar la capa a otra más es
-// escribir uno nuevo.
+// (SistemaPosix.cpp, SistemaWindows.cpp): llevar la capa a otra es escribir
+// uno más y nombrarlo en CMakeLists.txt. Tiene tres partes:
+//
+// - la lectura y la escritura de los descriptores estándar;
+// - el intérprete de órdenes, donde la plataforma limpia la pantalla y hace
+//   la pausa con el suyo;
+// - el modo tecla, en el que la pausa propia de la capa lee una pulsación.
 //
 // Una llamada que interrumpe una señal se repite, salvo la espera de
 // esperarBytes, que lo avisa.
+
+// ---------------------------------------------------------------------------
+// Lectura y escritura
 
 // Los tres descriptores estándar.
 constexpr int kEntrada = 0;
@@ -47,6 +55,28 @@ enum class Espera {
 // Espera como mucho `esperaMs` milisegundos a que `descriptor` pueda leerse
 // sin esperar. Solo la usa la pausa propia de la capa, en un terminal.
 Espera esperarBytes(int descriptor, int esperaMs);
+
+// ---------------------------------------------------------------------------
+// El intérprete de órdenes
+
+// Las dos órdenes de pantalla de un intérprete de órdenes.
+enum class Orden {
+  kLimpiar,  // "cls"
+  kPausar,   // "pause": escribe su propio aviso y espera una tecla
+};
+
+// ¿Limpia la plataforma la pantalla y espera la tecla con las órdenes de su
+// intérprete (en Windows, "cls" y "pause")? Donde no, la capa lo hace por su
+// cuenta, sin lanzar ningún proceso.
+bool hayInterprete();
+
+// Ejecuta `orden` en el intérprete, donde hayInterprete(). El intérprete
+// escribe en la consola por su cuenta: lo que el programa haya escrito tiene
+// que haber salido antes.
+void ejecutarEnInterprete(Orden orden);
+
+// ---------------------------------------------------------------------------
+// El modo tecla
 
 // Mientras vive, el terminal `descriptor` está en el modo en que se lee una
 // sola pulsación: sin esperar a Intro y sin eco, y con Ctrl+C y Ctrl+Z

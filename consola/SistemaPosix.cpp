@@ -64,6 +64,15 @@ Espera esperarBytes(int descriptor, int esperaMs) {
 }
 
 // ---------------------------------------------------------------------------
+// El intérprete de órdenes: no hay ninguno que limpie o pause; la capa lo hace
+// por su cuenta.
+
+bool hayInterprete() { return false; }
+
+// Nunca se llama, pues hayInterprete() es falso.
+void ejecutarEnInterprete(Orden /*orden*/) {}
+
+// ---------------------------------------------------------------------------
 // El modo tecla
 //
 // Un manejador de señales no recibe más que el número de la señal: lo que

@@ -1,12 +1,14 @@
 // La plataforma en Windows: las funciones de bajo nivel del runtime de C
-// (_read, _write, _isatty) sobre los descriptores. La pausa la hace aquí el
-// intérprete de órdenes, que lee la tecla él mismo: la espera de bytes y el
-// modo tecla, que solo sirven a la pausa propia de la capa, no se usan.
+// (_read, _write, _isatty) sobre los descriptores, y el intérprete de órdenes
+// con sus "cls" y "pause". La pausa la hace el intérprete, que lee la tecla
+// él mismo: la espera de bytes y el modo tecla, que solo sirven a la pausa
+// propia de la capa, aquí no se usan.
 
 #include <io.h>
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 
 #include "Sistema.h"
 
@@ -53,6 +55,16 @@ bool esTerminal(int descriptor) { return _isatty(descriptor) != 0; }
 // Sin una espera que no lea, que lo diga la lectura.
 Espera esperarBytes(int /*descriptor*/, int /*esperaMs*/) {
   return Espera::kLista;
+}
+
+// ---------------------------------------------------------------------------
+// El intérprete de órdenes
+
+bool hayInterprete() { return true; }
+
+void ejecutarEnInterprete(Orden orden) {
+  const char* texto = orden == Orden::kLimpiar ? "cls" : "pause";
+  std::system(texto);  // NOLINT(cert-env33-c): la orden propia de la plataforma
 }
 
 // ---------------------------------------------------------------------------
