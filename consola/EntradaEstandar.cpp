@@ -11,17 +11,19 @@ namespace consola {
 
 namespace {
 
-// What one read asks the system for.
+// Lo que pide al sistema cada lectura.
 constexpr std::size_t kBloque = std::size_t{64} * 1024;
 
+// La marca de orden de bytes de UTF-8, con la que el Bloc de notas de
+// Windows empieza los archivos que guarda.
 constexpr char kMarcaDeOrden[] = "\xEF\xBB\xBF";
 constexpr std::size_t kLargoMarca = sizeof kMarcaDeOrden - 1;
 
-// What the answers typed ahead of a pause may take at most; a terminal holds
-// far less.
+// Lo más que pueden ocupar las respuestas escritas por adelantado antes de una
+// pausa; un terminal guarda mucho menos.
 constexpr std::size_t kMaximoAdelantado = std::size_t{1024} * 1024;
 
-// How long the rest of a key's bytes may take to arrive after its first one.
+// Lo que pueden tardar los demás bytes de una tecla en llegar tras el primero.
 constexpr int kEsperaRestoMs = 50;
 
 bool hayBytesListos() {
@@ -38,13 +40,13 @@ EntradaEstandar::EntradaEstandar(SalidaEstandar& salida)
 EntradaEstandar::int_type EntradaEstandar::underflow() {
   while (gptr() == egptr()) {
     if (!fin_) {
-      salida_.vaciar();  // the program is about to wait: its output goes first
+      salida_.vaciar();  // el programa va a esperar: antes sale lo suyo
     }
     if (!leer()) {
       if (!alPrincipio_) {
         return traits_type::eof();
       }
-      // Fewer bytes than a mark before the end: no mark.
+      // Menos bytes que una marca antes del final: no hay marca.
       alPrincipio_ = false;
       mostrar(static_cast<std::size_t>(gptr() - eback()));
     }
@@ -56,9 +58,9 @@ bool EntradaEstandar::leer() {
   if (fin_) {
     return false;
   }
-  // Drop what has been read but its last byte, which a reader may put back
-  // (a number read looks one character past a decimal comma); keep the
-  // unread bytes and add the new ones.
+  // Se descarta lo ya leído salvo su último byte, que un lector puede devolver
+  // (la lectura de un número mira un carácter más allá de una coma decimal);
+  // se guardan los bytes sin leer y se añaden los nuevos.
   const std::size_t usados =
       (eback() == nullptr) ? 0 : static_cast<std::size_t>(gptr() - eback());
   const std::size_t devolvible = std::min<std::size_t>(usados, 1);
@@ -96,7 +98,7 @@ void EntradaEstandar::decidirMarca() {
   const bool puedeSerMarca =
       std::memcmp(datos_.data(), kMarcaDeOrden, comparar) == 0;
   if (puedeSerMarca && hay < kLargoMarca) {
-    return;  // too few bytes yet to tell
+    return;  // aún son pocos bytes para saberlo
   }
   alPrincipio_ = false;
   mostrar(puedeSerMarca ? kLargoMarca : 0);
@@ -112,8 +114,8 @@ void EntradaEstandar::adelantar() {
   while (datos_.size() < kMaximoAdelantado && hayBytesListos() && leer()) {
   }
   if (fin_) {
-    // What comes after an end of input typed ahead is read by no answer;
-    // left in the terminal, it would be taken for the key.
+    // Lo escrito tras un final de la entrada adelantado no lo lee ninguna
+    // respuesta; si se quedara en el terminal, se tomaría por la tecla.
     char bloque[256];
     while (hayBytesListos() &&
            aceptar(sistema::leer(sistema::kEntrada, bloque, sizeof bloque))) {
@@ -158,7 +160,7 @@ bool EntradaEstandar::leerByte(unsigned char& byte, int esperaMs) {
   return true;
 }
 
-// After the lead byte of a UTF-8 character: its continuation bytes.
+// Tras el primer byte de un carácter UTF-8: sus bytes de continuación.
 void EntradaEstandar::descartarContinuacion(unsigned char primero) {
   int resto = 0;
   if (primero >= 0xF0) {
@@ -174,12 +176,12 @@ void EntradaEstandar::descartarContinuacion(unsigned char primero) {
   }
 }
 
-// After an ESC: the rest of a CSI (ESC [ ... final) or SS3 (ESC O x)
-// sequence, or the one key of an Alt combination, whatever its length.
+// Tras un ESC: el resto de una secuencia CSI (ESC [ ... final) o SS3
+// (ESC O x), o la tecla que acompaña a Alt, tenga el largo que tenga.
 void EntradaEstandar::descartarSecuencia() {
   unsigned char byte = 0;
   if (!leerByte(byte, kEsperaRestoMs)) {
-    return;  // the Esc key alone
+    return;  // la tecla Esc sola
   }
   if (byte == 'O') {
     leerByte(byte, kEsperaRestoMs);
@@ -188,14 +190,15 @@ void EntradaEstandar::descartarSecuencia() {
       return;  // Alt+[
     }
     if (byte == '[') {
-      leerByte(byte, kEsperaRestoMs);  // the Linux console's F1 to F5
+      leerByte(byte, kEsperaRestoMs);  // F1 a F5 en la consola de Linux
       return;
     }
-    // Parameter and intermediate bytes lie below 0x40; the final one ends it.
+    // Los bytes de parámetro e intermedios están por debajo de 0x40; el
+    // final, no.
     while (byte < 0x40 && leerByte(byte, kEsperaRestoMs)) {
     }
   } else {
-    descartarContinuacion(byte);  // Alt with a multibyte character
+    descartarContinuacion(byte);  // Alt con un carácter de varios bytes
   }
 }
 
