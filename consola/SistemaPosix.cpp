@@ -59,7 +59,7 @@ Espera esperarBytes(int descriptor, int esperaMs) {
   if (listos < 0 && errno == EINTR) {
     return Espera::kInterrumpida;
   }
-  // Listo, o un descriptor que poll no sabe vigilar: la lectura dirá cuál.
+  // Listo, o un descriptor que poll no sabe vigilar: la lectura dirá qué hay.
   return Espera::kLista;
 }
 
