@@ -11,11 +11,24 @@ namespace consola {
 
 namespace {
 
-// What one read asks the system for.
+// Lo que pide al sistema cada lectura.
 constexpr std::size_t kBloque = std::size_t{64} * 1024;
 
+// La marca de orden de bytes de UTF-8, con la que el Bloc de notas de
+// Windows empieza los archivos que guarda.
 constexpr char kMarcaDeOrden[] = "\xEF\xBB\xBF";
 constexpr std::size_t kLargoMarca = sizeof kMarcaDeOrden - 1;
+
+// Lo más que pueden ocupar las respuestas escritas por adelantado antes de una
+// pausa; un terminal guarda mucho menos.
+constexpr std::size_t kMaximoAdelantado = std::size_t{1024} * 1024;
+
+// Lo que pueden tardar los demás bytes de una tecla en llegar tras el primero.
+constexpr int kEsperaRestoMs = 50;
+
+bool hayBytesListos() {
+  return sistema::esperarBytes(sistema::kEntrada, 0) == sistema::Espera::kLista;
+}
 
 }  // namespace
 
@@ -27,13 +40,13 @@ EntradaEstandar::EntradaEstandar(SalidaEstandar& salida)
 EntradaEstandar::int_type EntradaEstandar::underflow() {
   while (gptr() == egptr()) {
     if (!fin_) {
-      salida_.vaciar();  // the program is about to wait: its output goes first
+      salida_.vaciar();  // el programa va a esperar: antes sale lo suyo
     }
     if (!leer()) {
       if (!alPrincipio_) {
         return traits_type::eof();
       }
-      // Fewer bytes than a mark before the end: no mark.
+      // Menos bytes que una marca antes del final: no hay marca.
       alPrincipio_ = false;
       mostrar(static_cast<std::size_t>(gptr() - eback()));
     }
@@ -45,9 +58,9 @@ bool EntradaEstandar::leer() {
   if (fin_) {
     return false;
   }
-  // Drop what has been read but its last byte, which a reader may put back
-  // (a number read looks one character past a decimal comma); keep the
-  // unread bytes and add the new ones.
+  // Se descarta lo ya leído salvo su último byte, que un lector puede devolver
+  // (la lectura de un número mira un carácter más allá de una coma decimal);
+  // se guardan los bytes sin leer y se añaden los nuevos.
   const std::size_t usados =
       (eback() == nullptr) ? 0 : static_cast<std::size_t>(gptr() - eback());
   const std::size_t devolvible = std::min<std::size_t>(usados, 1);
@@ -85,7 +98,7 @@ void EntradaEstandar::decidirMarca() {
   const bool puedeSerMarca =
       std::memcmp(datos_.data(), kMarcaDeOrden, comparar) == 0;
   if (puedeSerMarca && hay < kLargoMarca) {
-    return;  // too few bytes yet to tell
+    return;  // aún son pocos bytes para saberlo
   }
   alPrincipio_ = false;
   mostrar(puedeSerMarca ? kLargoMarca : 0);
@@ -95,6 +108,98 @@ void EntradaEstandar::mostrar(std::size_t desde) {
   char* inicio = datos_.data();
   char* fin = inicio + datos_.size();
   setg(inicio, inicio + desde, alPrincipio_ ? inicio + desde : fin);
+}
+
+void EntradaEstandar::adelantar() {
+  while (datos_.size() < kMaximoAdelantado && hayBytesListos() && leer()) {
+  }
+  if (fin_) {
+    // Lo escrito tras un final de la entrada adelantado no lo lee ninguna
+    // respuesta; si se quedara en el terminal, se tomaría por la tecla.
+    char bloque[256];
+    while (hayBytesListos() &&
+           aceptar(sistema::leer(sistema::kEntrada, bloque, sizeof bloque))) {
+    }
+  }
+}
+
+EntradaEstandar::Tecla EntradaEstandar::esperarTecla(int esperaMs) {
+  salida_.vaciar();
+  if (sistema::esperarBytes(sistema::kEntrada, esperaMs) !=
+      sistema::Espera::kLista) {
+    return Tecla::kNinguna;
+  }
+  unsigned char primero = 0;
+  if (!leerByte(primero, 0)) {
+    return Tecla::kFin;
+  }
+  if (primero == 0x1B) {
+    descartarSecuencia();
+  } else {
+    descartarContinuacion(primero);
+  }
+  return Tecla::kPulsada;
+}
+
+bool EntradaEstandar::leerByte(unsigned char& byte, int esperaMs) {
+  for (;;) {
+    const sistema::Espera espera =
+        sistema::esperarBytes(sistema::kEntrada, esperaMs);
+    if (espera == sistema::Espera::kAgotada) {
+      return false;
+    }
+    if (espera == sistema::Espera::kLista) {
+      break;
+    }
+  }
+  char leido = 0;
+  if (!aceptar(sistema::leer(sistema::kEntrada, &leido, 1))) {
+    return false;
+  }
+  byte = static_cast<unsigned char>(leido);
+  return true;
+}
+
+// Tras el primer byte de un carácter UTF-8: sus bytes de continuación.
+void EntradaEstandar::descartarContinuacion(unsigned char primero) {
+  int resto = 0;
+  if (primero >= 0xF0) {
+    resto = 3;
+  } else if (primero >= 0xE0) {
+    resto = 2;
+  } else if (primero >= 0xC0) {
+    resto = 1;
+  }
+  unsigned char byte = 0;
+  while (resto > 0 && leerByte(byte, kEsperaRestoMs)) {
+    --resto;
+  }
+}
+
+// Tras un ESC: el resto de una secuencia CSI (ESC [ ... final) o SS3
+// (ESC O x), o la tecla que acompaña a Alt, tenga el largo que tenga.
+void EntradaEstandar::descartarSecuencia() {
+  unsigned char byte = 0;
+  if (!leerByte(byte, kEsperaRestoMs)) {
+    return;  // la tecla Esc sola
+  }
+  if (byte == 'O') {
+    leerByte(byte, kEsperaRestoMs);
+  } else if (byte == '[') {
+    if (!leerByte(byte, kEsperaRestoMs)) {
+      return;  // Alt+[
+    }
+    if (byte == '[') {
+      leerByte(byte, kEsperaRestoMs);  // F1 a F5 en la consola de Linux
+      return;
+    }
+    // Los bytes de parámetro e intermedios están por debajo de 0x40; el
+    // final, no.
+    while (byte < 0x40 && leerByte(byte, kEsperaRestoMs)) {
+    }
+  } else {
+    descartarContinuacion(byte);  // Alt con un carácter de varios bytes
+  }
 }
 
 }  // namespace consola

@@ -10,24 +10,27 @@ namespace consola {
 
 class SalidaEstandar;
 
-// The one reader of standard input for a session: every byte taken from it
-// goes through this buffer, the answers (as std::cin's buffer), the answers
-// typed ahead on a terminal before a pause, and the pause's key.
+// El único lector de la entrada estándar en una sesión: todo byte que se toma
+// de ella pasa por este búfer, ya sean las respuestas (es el búfer de
+// std::cin), las respuestas escritas por adelantado en un terminal antes de
+// una pausa o la tecla de la pausa.
 //
-// Before a read that has to wait for the system, whatever the program wrote
-// goes out (SalidaEstandar::vaciar), so that the user or the program at the
-// other end of a pipe sees every prompt before it is waited on.
+// Antes de una lectura que tenga que esperar al sistema, sale lo que el
+// programa haya escrito (SalidaEstandar::vaciar): así el usuario, o el
+// programa al otro lado de una tubería, ve cada pregunta antes de que se
+// espere su respuesta.
 //
-// A UTF-8 byte-order mark at the very start of the input is skipped. The end
-// of input is final: once found, every later read finds it again. A read
-// that fails throws ErrorDeConsola.
+// Una marca de orden de bytes UTF-8 al mismo principio de la entrada se
+// salta. El final de la entrada es definitivo: una vez encontrado, toda
+// lectura posterior lo vuelve a encontrar. Una lectura que falla lanza
+// ErrorDeConsola.
 class EntradaEstandar : public std::streambuf {
  public:
-  // How the wait for the pause's key ended.
+  // Cómo terminó la espera de la tecla de la pausa.
   enum class Tecla {
-    kPulsada,  // one key press, all its bytes consumed
-    kNinguna,  // the time ran out or a signal came first; nothing was read
-    kFin,      // the input ended
+    kPulsada,  // una pulsación, con todos sus bytes consumidos
+    kNinguna,  // se acabó el tiempo o antes llegó una señal; no se leyó nada
+    kFin,      // se acabó la entrada
   };
 
   explicit EntradaEstandar(SalidaEstandar& salida);
@@ -38,51 +41,55 @@ class EntradaEstandar : public std::streambuf {
   EntradaEstandar(EntradaEstandar&&) = delete;
   EntradaEstandar& operator=(EntradaEstandar&&) = delete;
 
-  // For the pause of a terminal, POSIX only (EntradaEstandarPosix.cpp).
+  // Para la pausa propia de la capa en un terminal.
   //
-  // adelantar() takes every byte that standard input hands over without
-  // waiting and keeps it, after the unread ones, for the reads to come: what
-  // the user typed ahead. It stops at an end of input, which then comes
-  // after those bytes, and drops what was typed after that end.
+  // adelantar() toma cada byte que la entrada estándar entrega sin esperar y
+  // lo guarda, tras los que aún no se han leído, para las lecturas que
+  // vengan: es lo que el usuario escribió por adelantado. Se detiene en un
+  // final de la entrada, que queda entonces tras esos bytes, y descarta lo
+  // escrito después de ese final.
   //
-  // esperarTecla() waits at most `esperaMs` milliseconds for one new key
-  // press on a terminal in key mode and consumes all of its bytes: an escape
-  // sequence (an arrow, a function key, Alt with a key) or a multibyte
-  // character counts as one press. The key is not kept for the reads.
+  // esperarTecla() espera como mucho `esperaMs` milisegundos una pulsación
+  // nueva en un terminal en modo tecla y consume todos sus bytes: una
+  // secuencia de escape (una flecha, una tecla de función, Alt con una tecla)
+  // o un carácter de varios bytes cuenta como una sola pulsación. La tecla no
+  // se guarda para las lecturas.
   void adelantar();
   Tecla esperarTecla(int esperaMs);
 
  protected:
+  // Lo que llama std::cin cuando ha tomado todos los bytes de la zona de
+  // lectura: trae más, o da el final de la entrada.
   int_type underflow() override;
 
  private:
-  // Appends one read's worth of input to the unread bytes, waiting for it if
-  // none is there. False at the end of input.
+  // Añade a los bytes sin leer lo que dé una lectura del sistema, que espera
+  // si aún no hay nada que leer. Falso al final de la entrada.
   bool leer();
 
-  // Takes in what one read of the system gave: throws ErrorDeConsola for an
-  // error, marks the end of input. True when bytes came.
+  // Recoge lo que dio una lectura del sistema: lanza ErrorDeConsola si hubo
+  // un error y anota el final de la entrada. Cierto si llegaron bytes.
   bool aceptar(const sistema::Lectura& lectura);
 
-  // One byte of a key, waiting at most `esperaMs` for it.
+  // Un byte de una tecla; lo espera como mucho `esperaMs` milisegundos.
   bool leerByte(unsigned char& byte, int esperaMs);
   void descartarContinuacion(unsigned char primero);
   void descartarSecuencia();
 
-  // Skips the byte-order mark once enough bytes have come to tell whether
-  // the input starts with one.
+  // Salta la marca de orden de bytes en cuanto han llegado bytes suficientes
+  // para saber si la entrada empieza por una.
   void decidirMarca();
 
-  // Points the get area at the unread bytes; none are handed out while the
-  // start of the input is still undecided.
+  // Apunta la zona de lectura del búfer a los bytes sin leer; no entrega
+  // ninguno mientras no se sepa cómo empieza la entrada.
   void mostrar(std::size_t desde);
 
-  // Read from standard input; the get area lies within. Holds one block,
-  // or, after a pause, what the user typed ahead.
+  // Lo leído de la entrada estándar, con la zona de lectura dentro. Guarda un
+  // bloque o, tras una pausa, lo que el usuario escribió por adelantado.
   std::vector<char> datos_;
-  // The input has ended.
+  // Se acabó la entrada.
   bool fin_;
-  // The first bytes of the input have not yet been checked for the mark.
+  // Aún no se ha mirado si los primeros bytes de la entrada son la marca.
   bool alPrincipio_;
   SalidaEstandar& salida_;
 };

@@ -6,11 +6,11 @@ namespace consola {
 class EntradaEstandar;
 class SalidaEstandar;
 
-// The two screen controls of the dialogues, one implementation per platform:
-// on Windows the command interpreter's own "cls" and "pause"
-// (PantallaWindows.cpp); elsewhere the layer's own, without starting a
-// process (PantallaPosix.cpp). Whether standard input and output are
-// terminals is looked up once, at construction.
+// Los dos controles de pantalla de los diálogos, limpiar y pausar, iguales en
+// todas las plataformas. Donde la plataforma tiene un intérprete de órdenes
+// que los hace (Windows), sus "cls" y "pause"; en las demás, los de la capa,
+// sin lanzar ningún proceso. Cómo se hace cada uno se decide una sola vez, al
+// construirla: depende de si la entrada y la salida estándar son terminales.
 class Pantalla {
  public:
   Pantalla(EntradaEstandar& entrada, SalidaEstandar& salida);
@@ -19,29 +19,45 @@ class Pantalla {
   Pantalla(const Pantalla&) = delete;
   Pantalla& operator=(const Pantalla&) = delete;
 
-  // Clears the screen. On a terminal that has cursor control: cursor home,
-  // clear the screen, clear the scrollback. On a pipe, a file, or a terminal
-  // whose TERM is unset, empty or "dumb": one form feed, which keeps every
-  // screen boundary visible in a saved transcript.
+  // Limpia la pantalla. En un terminal con control del cursor: cursor al
+  // principio, borrar la pantalla, borrar lo que quedó atrás. En una
+  // tubería, en un archivo o en un terminal con TERM sin poner, vacía o
+  // "dumb": un salto de página, que en una transcripción guardada deja ver
+  // dónde acaba cada pantalla.
   void limpiar();
 
-  // Writes "Presione una tecla para continuar . . . ", waits for one new key
-  // press when standard input is a terminal (never when it is not), then
-  // ends the line. Answers typed ahead, and an end of input typed ahead, are
-  // kept for the reads after the pause; none of them is the key. After a
-  // stop and a continue the message is written again on a line of its own.
+  // Escribe "Presione una tecla para continuar . . . ", espera una pulsación
+  // nueva si la entrada estándar es un terminal (nunca si no lo es) y acaba
+  // la línea. Las respuestas escritas por adelantado, y un final de la
+  // entrada escrito por adelantado, se guardan para las lecturas de después;
+  // ninguna de ellas es la tecla. Si el programa se para y sigue durante la
+  // espera, vuelve a escribir el aviso en una línea propia.
   void pausar();
 
  private:
+  // Cómo se limpia la pantalla.
+  enum class Limpieza {
+    kInterprete,    // la orden "cls" del intérprete
+    kSecuencia,     // la secuencia de escape de un terminal
+    kSaltoDePagina  // un salto de página
+  };
+  // Cómo se espera en la pausa.
+  enum class Pausa {
+    kInterprete,  // la orden "pause" del intérprete, con su propio aviso
+    kTecla,       // el aviso y una pulsación nueva en el terminal
+    kSinEspera    // el aviso, sin esperar nada
+  };
+
+  static Limpieza elegirLimpieza();
+  static Pausa elegirPausa();
+
+  // La espera de la pausa en un terminal.
+  void esperarPulsacion();
+
   EntradaEstandar& entrada_;
   SalidaEstandar& salida_;
-  // What the POSIX screen controls decide by; on Windows the command
-  // interpreter decides, and both stay false.
-  //
-  // Standard input is a terminal: the pause waits for a key.
-  bool esperaTecla_;
-  // Standard output is a terminal that understands the clear's sequence.
-  bool borraConSecuencia_;
+  Limpieza limpieza_;
+  Pausa pausa_;
 };
 
 }  // namespace consola

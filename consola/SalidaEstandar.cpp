@@ -28,6 +28,8 @@ void SalidaEstandar::vaciar() {
   }
 }
 
+// El búfer está lleno: sale lo guardado, y `caracter`, si lo hay, abre el
+// búfer vacío.
 SalidaEstandar::int_type SalidaEstandar::overflow(int_type caracter) {
   vaciar();
   if (!traits_type::eq_int_type(caracter, traits_type::eof())) {

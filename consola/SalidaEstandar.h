@@ -6,13 +6,14 @@
 
 namespace consola {
 
-// The buffer of standard output for a session: holds what the program writes
-// until it is about to wait, and then writes it with one system call
-// (vaciar). A line end or a flush of the stream writes nothing, so that a
-// screen goes out whole; only a full buffer goes out early.
+// El búfer de la salida estándar en una sesión: guarda lo que escribe el
+// programa hasta que este va a esperar, y entonces lo escribe con una sola
+// llamada al sistema (vaciar). Un fin de línea o un vaciado del flujo no
+// escriben nada, para que cada pantalla salga entera; solo un búfer lleno
+// sale antes.
 //
-// A write that fails throws ErrorDeConsola; from then on the buffer writes
-// nothing more and drops what it is given.
+// Una escritura que falla lanza ErrorDeConsola; desde entonces el búfer ya no
+// escribe nada y descarta lo que recibe.
 class SalidaEstandar : public std::streambuf {
  public:
   SalidaEstandar();
@@ -23,24 +24,25 @@ class SalidaEstandar : public std::streambuf {
   SalidaEstandar(SalidaEstandar&&) = delete;
   SalidaEstandar& operator=(SalidaEstandar&&) = delete;
 
-  // Holds `texto` after what the program wrote through its stream.
+  // Guarda `texto` tras lo que el programa escribió por su flujo.
   void escribir(const char* texto);
 
-  // Writes everything held so far. Throws ErrorDeConsola if that fails.
+  // Escribe todo lo guardado hasta ahora. Lanza ErrorDeConsola si falla.
   void vaciar();
 
  protected:
   int_type overflow(int_type caracter) override;
-  // A flush of the stream: nothing to do until the program waits.
+  // Un vaciado del flujo (flush o endl): nada que hacer hasta que el
+  // programa espere.
   int sync() override;
 
  private:
-  // Big enough for any screen of these programs: the listings of a growing
-  // container are the only thing that can fill it before a wait.
+  // Cabe cualquier pantalla de estos programas: solo los listados de un
+  // contenedor que crece pueden llenarlo antes de una espera.
   static constexpr std::size_t kCapacidad = std::size_t{64} * 1024;
 
   std::array<char, kCapacidad> datos_;
-  // A write failed: nothing is written any more.
+  // Falló una escritura: ya no se escribe nada.
   bool roto_;
 };
 

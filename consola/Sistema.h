@@ -6,40 +6,107 @@
 namespace consola {
 namespace sistema {
 
-// The few calls the console layer makes on the standard descriptors, one
-// implementation per platform (SistemaPosix.cpp, SistemaWindows.cpp). Each
-// retries a call that a signal interrupted, but a wait (see esperarBytes).
+// La costura con la plataforma: todo lo que la capa de consola pide al
+// sistema operativo pasa por aquí, y nada más en la capa cambia de una
+// plataforma a otra. Cada plataforma lo define en un solo archivo
+// (SistemaPosix.cpp, SistemaWindows.cpp): llevar la capa a otra es escribir
+// uno más y nombrarlo en CMakeLists.txt. Tiene tres partes:
+//
+// - la lectura y la escritura de los descriptores estándar;
+// - el intérprete de órdenes, donde la plataforma limpia la pantalla y hace
+//   la pausa con el suyo;
+// - el modo tecla, en el que la pausa propia de la capa lee una pulsación.
+//
+// Una llamada que interrumpe una señal se repite, salvo la espera de
+// esperarBytes, que lo avisa.
 
+// ---------------------------------------------------------------------------
+// Lectura y escritura
+
+// Los tres descriptores estándar.
 constexpr int kEntrada = 0;
 constexpr int kSalida = 1;
 constexpr int kErrores = 2;
 
-// What one read of a descriptor gave.
+// Lo que dio una lectura de un descriptor.
 struct Lectura {
-  std::size_t bytes;  // how many were read; 0 at the end or on an error
-  bool fin;           // the end of input was reached
-  int error;          // the system's error number, or 0
+  std::size_t bytes;  // cuántos se leyeron; 0 al final o con un error
+  bool fin;           // se llegó al final de la entrada
+  int error;          // el número de error del sistema, o 0
 };
 
-// Reads at most `cuantos` bytes, waiting for the first one.
+// Lee como mucho `cuantos` bytes; espera a que llegue el primero.
 Lectura leer(int descriptor, char* destino, std::size_t cuantos);
 
-// Writes all `cuantos` bytes. Returns 0, or the system's error number of the
-// write that failed.
+// Escribe los `cuantos` bytes. Devuelve 0, o el número de error del sistema
+// de la escritura que falló.
 int escribir(int descriptor, const char* datos, std::size_t cuantos);
 
+// ¿Es `descriptor` un terminal, y no una tubería o un archivo?
 bool esTerminal(int descriptor);
 
-// How a wait for input ended.
+// Cómo terminó una espera de entrada.
 enum class Espera {
-  kLista,         // a read will not wait (a byte, the end, or an error)
-  kAgotada,       // the time ran out
-  kInterrumpida,  // a signal came first
+  kLista,         // leer no esperará: hay un byte, el final o un error
+  kAgotada,       // se acabó el tiempo
+  kInterrumpida,  // antes llegó una señal
 };
 
-// Waits at most `esperaMs` milliseconds until `descriptor` can be read
-// without waiting. POSIX only: only the pause of a terminal needs it.
+// Espera como mucho `esperaMs` milisegundos a que `descriptor` pueda leerse
+// sin esperar. Solo la usa la pausa propia de la capa, en un terminal.
 Espera esperarBytes(int descriptor, int esperaMs);
+
+// ---------------------------------------------------------------------------
+// El intérprete de órdenes
+
+// Las dos órdenes de pantalla de un intérprete de órdenes.
+enum class Orden {
+  kLimpiar,  // "cls"
+  kPausar,   // "pause": escribe su propio aviso y espera una tecla
+};
+
+// ¿Limpia la plataforma la pantalla y espera la tecla con las órdenes de su
+// intérprete (en Windows, "cls" y "pause")? Donde no, la capa lo hace por su
+// cuenta, sin lanzar ningún proceso.
+bool hayInterprete();
+
+// Ejecuta `orden` en el intérprete, donde hayInterprete(). El intérprete
+// escribe en la consola por su cuenta: lo que el programa haya escrito tiene
+// que haber salido antes.
+void ejecutarEnInterprete(Orden orden);
+
+// ---------------------------------------------------------------------------
+// El modo tecla
+
+// Mientras vive, el terminal `descriptor` está en el modo en que se lee una
+// sola pulsación: sin esperar a Intro y sin eco, y con Ctrl+C y Ctrl+Z
+// enviando aún sus señales. No lee nada; la tecla la lee EntradaEstandar.
+//
+// El terminal recupera exactamente el modo que tenía por cualquier camino de
+// salida: la destrucción, exit() y las señales que terminan o paran el
+// programa. Una señal que lo termina se lanza otra vez con su acción por
+// defecto, y el programa muere de ella como de costumbre; tras parar y
+// continuar, el modo tecla se pone de nuevo y reanudado() lo dice.
+//
+// Solo existe uno a la vez. Donde la pausa es la del intérprete de órdenes
+// (Windows), no cambia nada.
+class ModoTecla {
+ public:
+  // Deja `descriptor` como está si no es un terminal.
+  explicit ModoTecla(int descriptor);
+  ~ModoTecla();
+
+  ModoTecla(const ModoTecla&) = delete;
+  ModoTecla& operator=(const ModoTecla&) = delete;
+
+  // ¿Se paró el programa y siguió después, desde que se puso el modo o desde
+  // la última llamada?
+  bool reanudado();
+
+ private:
+  // Falso si no se cambió nada, porque el descriptor no era un terminal.
+  bool activo_;
+};
 
 }  // namespace sistema
 }  // namespace consola

@@ -1,7 +1,14 @@
+// La plataforma en Windows: las funciones de bajo nivel del runtime de C
+// (_read, _write, _isatty) sobre los descriptores, y el intérprete de órdenes
+// con sus "cls" y "pause". La pausa la hace el intérprete, que lee la tecla
+// él mismo: la espera de bytes y el modo tecla, que solo sirven a la pausa
+// propia de la capa, aquí no se usan.
+
 #include <io.h>
 
 #include <cerrno>
 #include <climits>
+#include <cstdlib>
 
 #include "Sistema.h"
 
@@ -10,12 +17,15 @@ namespace sistema {
 
 namespace {
 
-// The C runtime takes byte counts as unsigned int.
+// El runtime de C cuenta los bytes con un unsigned int.
 unsigned int enBloque(std::size_t cuantos) {
   return cuantos > INT_MAX ? INT_MAX : static_cast<unsigned int>(cuantos);
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------------------
+// Lectura y escritura
 
 Lectura leer(int descriptor, char* destino, std::size_t cuantos) {
   const int leidos = _read(descriptor, destino, enBloque(cuantos));
@@ -41,6 +51,30 @@ int escribir(int descriptor, const char* datos, std::size_t cuantos) {
 }
 
 bool esTerminal(int descriptor) { return _isatty(descriptor) != 0; }
+
+// Sin una espera que no lea, que lo diga la lectura.
+Espera esperarBytes(int /*descriptor*/, int /*esperaMs*/) {
+  return Espera::kLista;
+}
+
+// ---------------------------------------------------------------------------
+// El intérprete de órdenes
+
+bool hayInterprete() { return true; }
+
+void ejecutarEnInterprete(Orden orden) {
+  const char* texto = orden == Orden::kLimpiar ? "cls" : "pause";
+  std::system(texto);  // NOLINT(cert-env33-c): la orden propia de la plataforma
+}
+
+// ---------------------------------------------------------------------------
+// El modo tecla: nada que cambiar.
+
+ModoTecla::ModoTecla(int /*descriptor*/) : activo_(false) {}
+
+ModoTecla::~ModoTecla() = default;
+
+bool ModoTecla::reanudado() { return false; }
 
 }  // namespace sistema
 }  // namespace consola
