@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# The programs without the tools of the tests. A configure with GoogleTest,
-# python3 and valgrind out of reach, with no preset and no build type, must
-# succeed, say in one line what is left out, pick Release, and build the five
-# programs; the ci preset must refuse it. The programas preset must look no
-# test tool up, and a multi-config generator must put the programs in bin/.
+# Los programas sin las herramientas de las pruebas. Una configuración sin
+# GoogleTest, python3 ni valgrind a mano, sin preset y sin tipo de
+# compilación, ha de salir bien, decir en una línea qué se queda fuera,
+# elegir Release y compilar todos los programas de la lista (programas.txt de
+# la carpeta de compilación); el preset ci ha de negarse. El preset programas
+# no ha de buscar ninguna herramienta de las pruebas, y un generador de varias
+# configuraciones ha de dejar los programas en bin/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-programas=(fixedstack growstack shapestack nodelist payslips)
 sin=build-no-test-tools
 varias=build-multi-config
 trap 'rm -rf "$sin" "$varias" build-programas-check "$sin.ci"' EXIT
@@ -21,39 +22,45 @@ fallo() {
 }
 
 cmake -S . -B "$sin" -G Ninja --log-level=NOTICE "${fuera_de_alcance[@]}" \
-  >"$sin.log" 2>&1 || { cat "$sin.log" >&2; fallo "configure failed"; }
+  >"$sin.log" 2>&1 || { cat "$sin.log" >&2; fallo "la configuración falló"; }
+# El aviso de la configuración está en inglés, como README.md.
 aviso='^Consolas: the tests are left out \(not found: GoogleTest, python3, valgrind\); .*apt-get install libgtest-dev python3 valgrind$'
 [ "$(grep -cE "$aviso" "$sin.log")" -eq 1 ] ||
-  { cat "$sin.log" >&2; fallo "configure did not say in one line what is left out"; }
+  { cat "$sin.log" >&2; fallo "la configuración no dijo en una línea qué queda fuera"; }
 grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$sin/CMakeCache.txt" ||
-  fallo "the build type is not Release by default"
-cmake --build "$sin" >"$sin.log" 2>&1 || { cat "$sin.log" >&2; fallo "build failed"; }
+  fallo "el tipo de compilación por omisión no es Release"
+
+# La lista de programas es la que la configuración ha escrito.
+mapfile -t programas <"$sin/programas.txt"
+[ "${#programas[@]}" -gt 0 ] || fallo "$sin/programas.txt no nombra ningún programa"
+cmake --build "$sin" >"$sin.log" 2>&1 || { cat "$sin.log" >&2; fallo "la compilación falló"; }
 for p in "${programas[@]}"; do
-  [ -x "$sin/bin/$p" ] || fallo "$sin/bin/$p not built"
+  [ -x "$sin/bin/$p" ] || fallo "no se compiló $sin/bin/$p"
 done
-salida=$(printf '4\n' | "$sin/bin/fixedstack") || fallo "fixedstack failed"
-[[ "$salida" == *"4. FIN"* ]] || fallo "fixedstack did not show its menu"
+salida=$(printf '4\n' | "$sin/bin/fixedstack") || fallo "fixedstack falló"
+[[ "$salida" == *"4. FIN"* ]] || fallo "fixedstack no mostró su menú"
 rm -f "$sin.log"
 
 if cmake --preset ci -B "$sin.ci" "${fuera_de_alcance[@]}" >/dev/null 2>&1; then
-  fallo "the ci preset configured without the test tools"
+  fallo "el preset ci se configuró sin las herramientas de las pruebas"
 fi
 
 cmake --preset programas -B build-programas-check --log-level=NOTICE \
-  >/dev/null 2>&1 || fallo "the programas preset does not configure"
+  >/dev/null 2>&1 || fallo "el preset programas no se configura"
 [ -f build-programas-check/CMakeCache.txt ] ||
-  fallo "the programas preset did not configure into build-programas-check"
+  fallo "el preset programas no se configuró en build-programas-check"
 if grep -qE '^(GTest_DIR|VALGRIND|Python3_EXECUTABLE):' \
   build-programas-check/CMakeCache.txt; then
-  fallo "the programas preset looked test tools up"
+  fallo "el preset programas buscó herramientas de las pruebas"
 fi
 
 cmake -S . -B "$varias" -G "Ninja Multi-Config" -DBUILD_TESTING=OFF \
-  >/dev/null 2>&1 || fallo "Ninja Multi-Config does not configure"
+  >/dev/null 2>&1 || fallo "Ninja Multi-Config no se configura"
 cmake --build "$varias" --config Release --target fixedstack >/dev/null 2>&1 ||
-  fallo "Ninja Multi-Config does not build fixedstack"
+  fallo "Ninja Multi-Config no compila fixedstack"
 [ -x "$varias/bin/fixedstack" ] ||
-  fallo "Ninja Multi-Config put fixedstack elsewhere than $varias/bin"
+  fallo "Ninja Multi-Config dejó fixedstack fuera de $varias/bin"
 
-echo "no-test-tools: the ${#programas[@]} programs built without GoogleTest," \
-  "python3 and valgrind; Release by default; bin/ with a multi-config generator"
+echo "no-test-tools: los ${#programas[@]} programas se compilaron sin GoogleTest," \
+  "python3 ni valgrind; Release por omisión; bin/ con un generador de varias" \
+  "configuraciones"

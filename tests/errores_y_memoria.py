@@ -1,17 +1,22 @@
 #!/usr/bin/env python3
-"""Checks how a console program ends when its input or output fails, and
-that no long answer makes it hold much memory.
+"""Comprueba cómo termina un programa de consola cuando su entrada o su
+salida fallan, y que ninguna respuesta larga le hace ocupar mucha memoria.
 
-Usage: errores_y_memoria.py PROGRAM NAME [--sin-memoria]
+Uso: errores_y_memoria.py PROGRAMA NOMBRE [--sin-memoria]
 
-Each row of CASOS for NAME starts PROGRAM with standard input and output set
-up as the row says, and checks its exit status (negative: the signal that
-killed it) and the first line of its standard error. A row with a memory
-bound feeds a 200 MiB answer through a pipe, in chunks, and once the program
-waits for more input with all of it read, takes its peak resident memory
-(VmHWM in /proc: the rusage of a child of this script would count the
-interpreter's pages too); then comes the end of input. --sin-memoria skips
-those rows (under the sanitizers a peak means nothing).
+Cada fila de CASOS para NOMBRE (el del programa en la lista de la
+compilación) arranca PROGRAMA con la entrada y la salida estándar como dice
+la fila, y comprueba su estado de salida (negativo: la señal que lo mató) y
+la primera línea de su salida de errores. Las filas de errores valen para
+todos los programas. Una fila con límite de memoria le da una respuesta de
+200 MiB por una tubería, a trozos, y cuando el programa, con todo leído,
+espera más entrada, toma su pico de memoria residente (VmHWM en /proc: el
+rusage de un hijo de este script contaría también las páginas del
+intérprete); después llega el fin de la entrada. --sin-memoria se salta esas
+filas (con los sanitizadores un pico no significa nada).
+
+Cada programa ha de tener al menos una fila de memoria: si NOMBRE no tiene
+ninguna, la prueba falla y dice qué añadir.
 """
 
 import array
@@ -24,19 +29,21 @@ import tempfile
 import termios
 import time
 
-LARGO = 200 * 2**20  # bytes of each long answer
-TROZO = 2**20        # written at a time
-LIMITE = 8 * 1024    # KiB of peak resident memory a program may reach
-PLAZO = 10.0         # seconds a program may take to wait or to end
+LARGO = 200 * 2**20  # bytes de cada respuesta larga
+TROZO = 2**20        # los que se escriben de una vez
+LIMITE = 8 * 1024    # KiB de pico de memoria residente que admite un programa
+PLAZO = 10.0         # segundos que un programa tiene para esperar o salir
 
+# El principio de los dos mensajes de error; {} es el nombre del programa.
 ESCRIBIR = "{}: no se puede escribir en la salida: "
 LEER = "{}: no se puede leer la entrada: "
-TODOS = ("fixedstack", "growstack", "shapestack", "nodelist", "payslips")
+TODOS = None  # en vez de la tupla de programas: la fila vale para todos
 
-# (row, programs, standard input, standard output, status, first line of
-# standard error, peak KiB or None). A long answer is (before, unit, after):
-# the unit repeated to LARGO bytes.
+# (fila, programas, entrada estándar, salida estándar, estado, primera línea
+# de la salida de errores, pico en KiB o None). Una respuesta larga es
+# (antes, unidad, después): la unidad repetida hasta LARGO bytes.
 CASOS = [
+    # La entrada o la salida que fallan, en todos los programas.
     ("entrada_vacia", TODOS, "vacia", "nula", 0, "", None),
     ("salida_llena", TODOS, "vacia", "llena", 1,
      ESCRIBIR + "No space left on device", None),
@@ -49,6 +56,7 @@ CASOS = [
      LEER + "Is a directory", None),
     ("entrada_cerrada", TODOS, "cerrada", "nula", 1,
      LEER + "Bad file descriptor", None),
+    # Una respuesta larga en cada clase de lectura de cada programa.
     ("opcion_de_cifras", ("growstack",), (b"", b"9", b"\n"), "nula", 0, "",
      LIMITE),
     ("opcion_de_letras", ("nodelist",), (b"", b"a", b"\n"), "nula", 0, "",
@@ -67,8 +75,13 @@ CASOS = [
 ]
 
 
+def es_para(programas, nombre):
+    """Si la fila con esos `programas` se prueba con el programa `nombre`."""
+    return programas is TODOS or nombre in programas
+
+
 def esperando(proceso):
-    """True once the program sleeps with its input pipe empty."""
+    """Verdadero cuando el programa duerme con su tubería de entrada vacía."""
     with open(f"/proc/{proceso.pid}/stat") as fichero:
         estado = fichero.read().rsplit(")", 1)[1].split()[0]
     pendientes = array.array("i", [0])
@@ -77,7 +90,7 @@ def esperando(proceso):
 
 
 def alimentar(proceso, respuesta):
-    """Writes the long answer; returns (peak KiB, None) or (None, failure)."""
+    """Escribe la respuesta larga; da (pico en KiB, None) o (None, fallo)."""
     antes, unidad, despues = respuesta
     trozo = unidad * (TROZO // len(unidad))
     try:
@@ -87,7 +100,7 @@ def alimentar(proceso, respuesta):
         proceso.stdin.write(despues)
         proceso.stdin.flush()
     except BrokenPipeError:
-        return None, "it stopped reading before the end of the long answer"
+        return None, "dejó de leer antes del final de la respuesta larga"
     limite = time.monotonic() + PLAZO
     while proceso.poll() is None and time.monotonic() < limite:
         if esperando(proceso):
@@ -96,13 +109,14 @@ def alimentar(proceso, respuesta):
                     if linea.startswith("VmHWM:"):
                         return int(linea.split()[1]), None
         time.sleep(0.01)
-    return None, "it never waited for more input after the long answer"
+    return None, "no esperó más entrada tras la respuesta larga"
 
 
 def ejecutar(programa, entrada, salida):
-    """Runs one row's session: (status, first line of stderr, peak, failure)."""
-    en_el_hijo = []  # done in the child just before the program starts
-    heredados = []   # descriptors the child takes; the test closes its copy
+    """Ejecuta la sesión de una fila: (estado, primera línea de la salida de
+    errores, pico, fallo)."""
+    en_el_hijo = []  # se hace en el hijo justo antes de arrancar el programa
+    heredados = []   # descriptores que toma el hijo; la prueba cierra su copia
     stdin = subprocess.DEVNULL
     if entrada == "cerrada":
         en_el_hijo.append(lambda: os.close(0))
@@ -119,7 +133,7 @@ def ejecutar(programa, entrada, salida):
         en_el_hijo.append(lambda: os.close(1))
     elif salida.startswith("rota"):
         lectura, stdout = os.pipe()
-        os.close(lectura)  # nobody will ever read what the program writes
+        os.close(lectura)  # nadie leerá nunca lo que escriba el programa
         heredados.append(stdout)
         senial = signal.SIG_IGN if salida == "rota_ignorada" else signal.SIG_DFL
         en_el_hijo.append(lambda: signal.signal(signal.SIGPIPE, senial))
@@ -133,7 +147,7 @@ def ejecutar(programa, entrada, salida):
         if isinstance(entrada, tuple):
             pico, fallo = alimentar(proceso, entrada)
             try:
-                proceso.stdin.close()  # the end of input
+                proceso.stdin.close()  # el fin de la entrada
             except BrokenPipeError:
                 pass
         try:
@@ -141,7 +155,7 @@ def ejecutar(programa, entrada, salida):
         except subprocess.TimeoutExpired:
             proceso.kill()
             estado = proceso.wait()
-            fallo = fallo or f"still running after {PLAZO} s"
+            fallo = fallo or f"sigue en marcha tras {PLAZO} s"
         errores.seek(0)
         primera = errores.read().decode(errors="replace").split("\n")[0]
     return estado, primera, pico, fallo
@@ -150,30 +164,38 @@ def ejecutar(programa, entrada, salida):
 def main():
     programa, nombre = sys.argv[1], sys.argv[2]
     con_memoria = "--sin-memoria" not in sys.argv[3:]
+    if not any(limite and es_para(programas, nombre)
+               for _, programas, _, _, _, _, limite in CASOS):
+        print(f"{nombre}: ninguna fila de memoria; añade a CASOS en "
+              f"{os.path.abspath(__file__)} al menos una respuesta larga "
+              f"para {nombre!r}, con el límite LIMITE")
+        return 1
     pasadas = fallidas = 0
     for caso, programas, entrada, salida, estado, error, limite in CASOS:
-        if nombre not in programas or (limite and not con_memoria):
+        if not es_para(programas, nombre) or (limite and not con_memoria):
             continue
         inicio = time.monotonic()
         obtenido, primera, pico, fallo = ejecutar(programa, entrada, salida)
         esperado = error.format(nombre)
         fallos = [fallo] if fallo else []
         if obtenido != estado:
-            fallos.append(f"status {obtenido}, expected {estado}")
+            fallos.append(f"estado {obtenido}, se esperaba {estado}")
         if primera != esperado:
-            fallos.append(f"stderr {primera!r}, expected {esperado!r}")
+            fallos.append(f"salida de errores {primera!r}, se esperaba "
+                          f"{esperado!r}")
         if limite and pico is not None and pico >= limite:
-            fallos.append(f"peak {pico} KiB, expected below {limite} KiB")
-        medida = f", peak {pico} KiB" if pico is not None else ""
-        print(f"{'FAILED' if fallos else 'ok'} {caso}: status {obtenido}"
+            fallos.append(f"pico de {pico} KiB, se esperaba menos de "
+                          f"{limite} KiB")
+        medida = f", pico de {pico} KiB" if pico is not None else ""
+        print(f"{'FALLO' if fallos else 'ok'} {caso}: estado {obtenido}"
               f"{medida}, {time.monotonic() - inicio:.1f} s")
         for texto in fallos:
             print(f"  {texto}")
         fallidas += bool(fallos)
         pasadas += not fallos
     if not con_memoria:
-        print("memory rows skipped")
-    print(f"{nombre}: {pasadas} passed, {fallidas} failed")
+        print("filas de memoria omitidas")
+    print(f"{nombre}: {pasadas} pasadas, {fallidas} fallidas")
     return 1 if fallidas else 0
 
 

@@ -1,19 +1,22 @@
 #!/usr/bin/env python3
-"""Feeds a console program many seeded sessions of hostile input.
+"""Da a un programa de consola muchas sesiones de entrada hostil, con semilla.
 
-Usage:
-  hostile_input.py PROGRAM NAME [--sessions N] [--seed S] [--timeout SEC]
-  hostile_input.py PROGRAM NAME --seed S --print-input   (the input of seed S)
+Uso:
+  hostile_input.py PROGRAMA NOMBRE [--sessions N] [--seed S] [--timeout SEG]
+  hostile_input.py PROGRAMA NOMBRE --seed S --print-input   (la entrada de S)
 
-NAME picks the menu profile (how many options the menu has). Session i of a
-run uses the seed S + i (S defaults to 1, or $HOSTILE_SEED), and its input
-depends on NAME and that seed alone, so any session can be replayed. N
-defaults to $HOSTILE_SESSIONS, else 200.
+NOMBRE, el del programa en la lista de la compilación, elige el perfil del
+menú (cuántas opciones tiene) en OPCIONES_MENU; un nombre que no está ahí es
+un fallo que dice qué añadir. La sesión i de una ejecución usa la semilla
+S + i (S vale 1 por omisión, o $HOSTILE_SEED), y su entrada depende solo de
+NOMBRE y de esa semilla, así que cualquier sesión se puede repetir. N vale
+$HOSTILE_SESSIONS, o 200.
 
-Each session must end by itself within the timeout, with exit status 0 and
-nothing on standard error (where a sanitizer or a memory checker reports).
-A failing session is reported with its seed and the command that replays it,
-and its input is kept in hostile_<NAME>_<seed>.in in the working directory.
+Cada sesión ha de terminar sola dentro del plazo, con estado 0 y nada en la
+salida de errores (donde informan un sanitizador o un comprobador de
+memoria). Una sesión que falla se muestra con su semilla y la orden que la
+repite, y su entrada se guarda en hostile_<NOMBRE>_<semilla>.in en la
+carpeta de trabajo.
 """
 
 import argparse
@@ -23,7 +26,8 @@ import random
 import subprocess
 import sys
 
-# Menu options per program: the last one ends the dialogue. 0: no menu.
+# Opciones del menú de cada programa: la última termina el diálogo. 0: sin
+# menú. Un programa nuevo necesita aquí su línea.
 OPCIONES_MENU = {
     "fixedstack": 4,
     "growstack": 4,
@@ -32,22 +36,29 @@ OPCIONES_MENU = {
     "payslips": 0,
 }
 
+# Lo que separa las respuestas, con su peso: sobre todo blancos y fines de
+# línea, a veces los de Windows o los que casi nadie teclea.
 SEPARADORES = [(" ", 30), ("\n", 50), ("\t", 5), ("\r\n", 5), ("  \n\n", 5),
                ("\v\f", 2)]
 
+# Palabras y casi números: lo que una lectura de número no toma, o toma solo
+# en parte.
 PALABRAS = ["abc", "Enero", "rojo", "azul", "x", "nan", "inf", "uno", "NULL",
             "%s%n", "\u00f1and\u00fa", "0x1F", "1e5", "12abc", "-5x", "+-3",
             "3..5", "--1", "++", "1,5", "\u20ac"]
 
+# Enteros fuera de los 32 bits.
 DESBORDES = ["2147483648", "-2147483649", "4294967296", "99999999999",
              "-99999999999999999999", "9223372036854775808",
              "1" + "0" * 40, "-" + "9" * 60]
 
+# Reales de todas las formas, también fuera del rango de un float.
 REALES = ["3.5", "-0.25", "0", "-0", "1e10", "1e400", "-1e400", "1e-400",
           "0.1", "123456789.123", ".5", "5.", "1e", "-.e3"]
 
 
 def elegir(rng, pesos):
+    """Un valor de la lista de pares (valor, peso), al azar según su peso."""
     total = sum(peso for _, peso in pesos)
     punto = rng.uniform(0, total)
     for valor, peso in pesos:
@@ -58,14 +69,16 @@ def elegir(rng, pesos):
 
 
 def bytes_de_control(rng):
+    """De 1 a 12 bytes de control o de fuera de ASCII, sueltos."""
     longitud = rng.randint(1, 12)
     return bytes(rng.choice(list(range(0, 32)) + list(range(127, 256)))
                  for _ in range(longitud))
 
 
 def token(rng, opciones):
-    """One answer: mostly well-formed, biased toward the menu's options other
-    than the last, so that sessions reach deep into the dialogue."""
+    """Una respuesta: casi siempre bien formada y con preferencia por las
+    opciones del menú distintas de la última, para que las sesiones lleguen
+    hasta el fondo del diálogo."""
     clases = [
         ("opcion", 40 if opciones else 0),
         ("fin", 1 if opciones else 0),
@@ -102,7 +115,7 @@ def token(rng, opciones):
 
 
 def generar(nombre, semilla):
-    """The input of one session: its bytes depend on `nombre` and `semilla`."""
+    """La entrada de una sesión: sus bytes dependen de `nombre` y `semilla`."""
     rng = random.Random(f"{nombre}/{semilla}")
     opciones = OPCIONES_MENU[nombre]
     partes = []
@@ -112,7 +125,7 @@ def generar(nombre, semilla):
     entrada = b"".join(partes)
     corte = rng.random()
     if corte < 0.4:
-        # Cut in the middle of a token: the input ends with no separator.
+        # Cortada a media respuesta: la entrada acaba sin separador.
         ultimo = token(rng, opciones)
         entrada += ultimo[:rng.randint(1, len(ultimo))]
     elif corte < 0.6 and entrada:
@@ -121,27 +134,27 @@ def generar(nombre, semilla):
 
 
 def ejecutar(programa, entrada, plazo):
-    """Runs one session; returns None when it passed, else what went wrong."""
+    """Ejecuta una sesión; da None si pasó, y si no, qué fue mal."""
     try:
         proceso = subprocess.run([programa], input=entrada,
                                  stdout=subprocess.DEVNULL,
                                  stderr=subprocess.PIPE, timeout=plazo,
                                  check=False)
     except subprocess.TimeoutExpired:
-        return f"still running after {plazo} s"
+        return f"sigue en marcha tras {plazo} s"
     fallos = []
     if proceso.returncode != 0:
-        fallos.append(f"exit status {proceso.returncode}, expected 0")
+        fallos.append(f"estado {proceso.returncode}, se esperaba 0")
     if proceso.stderr:
         texto = proceso.stderr.decode(errors="replace")
-        fallos.append("standard error not empty:\n" + texto[:4000])
+        fallos.append("la salida de errores no está vacía:\n" + texto[:4000])
     return "; ".join(fallos) if fallos else None
 
 
 def main():
     argumentos = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     argumentos.add_argument("programa")
-    argumentos.add_argument("nombre", choices=sorted(OPCIONES_MENU))
+    argumentos.add_argument("nombre")
     argumentos.add_argument(
         "--sessions", type=int,
         default=int(os.environ.get("HOSTILE_SESSIONS", "200")))
@@ -150,6 +163,11 @@ def main():
     argumentos.add_argument("--timeout", type=float, default=5.0)
     argumentos.add_argument("--print-input", action="store_true")
     opciones = argumentos.parse_args()
+    if opciones.nombre not in OPCIONES_MENU:
+        print(f"{opciones.nombre}: no hay perfil de menú; añade "
+              f"\"{opciones.nombre}\": <opciones del menú> (0 si no tiene) a "
+              f"OPCIONES_MENU en {os.path.abspath(__file__)}")
+        return 1
 
     if opciones.print_input:
         sys.stdout.buffer.write(generar(opciones.nombre, opciones.seed))
@@ -161,7 +179,7 @@ def main():
                                           opciones.timeout)
 
     semillas = range(opciones.seed, opciones.seed + opciones.sessions)
-    # The sessions are independent processes: one per core at a time.
+    # Las sesiones son procesos independientes: uno por núcleo a la vez.
     with concurrent.futures.ThreadPoolExecutor(os.cpu_count()) as grupo:
         resultados = list(grupo.map(sesion, semillas))
 
@@ -173,14 +191,15 @@ def main():
         guardada = f"hostile_{opciones.nombre}_{semilla}.in"
         with open(guardada, "wb") as fichero:
             fichero.write(entrada)
-        print(f"FAILED seed {semilla}: {fallo}")
-        print(f"  input kept in {os.path.abspath(guardada)}")
-        print(f"  replay: python3 {os.path.abspath(__file__)} "
+        print(f"FALLO con la semilla {semilla}: {fallo}")
+        print(f"  entrada guardada en {os.path.abspath(guardada)}")
+        print(f"  para repetirla: python3 {os.path.abspath(__file__)} "
               f"{opciones.programa} {opciones.nombre} --seed {semilla} "
               f"--sessions 1")
-    print(f"seeds {opciones.seed} to {opciones.seed + opciones.sessions - 1}")
-    print(f"{opciones.nombre}: {opciones.sessions - fallidas} passed, "
-          f"{fallidas} failed")
+    print(f"semillas de {opciones.seed} a "
+          f"{opciones.seed + opciones.sessions - 1}")
+    print(f"{opciones.nombre}: {opciones.sessions - fallidas} pasadas, "
+          f"{fallidas} fallidas")
     return 1 if fallidas else 0
 
 

@@ -1,17 +1,20 @@
 #!/usr/bin/env python3
-"""Checks that a program shows each prompt before it waits for the answer.
+"""Comprueba que un programa muestra cada pregunta antes de esperar la
+respuesta.
 
-Usage: pipe_dialogue.py PROGRAM [--sin-escrituras]
+Uso: pipe_dialogue.py PROGRAMA [--sin-escrituras]
 
-With pipes at both ends, the way another program would drive the dialogue,
-the output written so far must arrive while the program waits for input:
-first before any input is given, then after each of a few answers "1". It
-must arrive in one write per wait, not a write per line (--sin-escrituras
-leaves that out, for a runtime that writes on its own). The program is then
-given end of input and must end with status 0.
+Con tuberías en los dos extremos, como llevaría el diálogo otro programa, lo
+escrito hasta el momento ha de llegar mientras el programa espera entrada:
+primero antes de darle ninguna, y después tras cada una de unas cuantas
+respuestas "1". Ha de llegar en una escritura por espera, no en una por
+línea (--sin-escrituras se lo salta, para un motor que escribe por su
+cuenta). Luego el programa recibe el fin de la entrada y ha de terminar con
+estado 0. Estos pasos valen para cualquier programa.
 
-For shapestack a side cut at its decimal comma ("2," then " 4") must leave
-the comma for the next read, the menu, which answers it with its message.
+A shapestack, además, un lado cortado en su coma decimal ("2," y luego
+" 4") ha de dejarle la coma a la lectura siguiente, la del menú, que la
+contesta con su mensaje.
 """
 
 import os
@@ -20,12 +23,12 @@ import subprocess
 import sys
 import time
 
-SILENCIO = 0.3  # seconds without output that count as "now it waits"
-PLAZO = 5.0     # seconds the output of one step may take to arrive at all
+SILENCIO = 0.3  # segundos sin salida que cuentan como "ahora espera"
+PLAZO = 5.0     # segundos que puede tardar en llegar la salida de un paso
 
 
 def leer_hasta_silencio(descriptor):
-    """Everything written until the program goes quiet (or PLAZO runs out)."""
+    """Todo lo escrito hasta que el programa calla (o se acaba PLAZO)."""
     leido = b""
     limite = time.monotonic() + PLAZO
     while time.monotonic() < limite:
@@ -40,8 +43,8 @@ def leer_hasta_silencio(descriptor):
     return leido
 
 
-# Per program: answers given in parts after the answers "1" above, and what
-# must then be shown.
+# Por programa, si los tiene: respuestas dadas a trozos tras las respuestas
+# "1", y lo que ha de mostrarse entonces.
 CORTES = {
     "shapestack": ([b"Azul\n2,", b" 4\n"],
                    b"Numero erroneo debe estar comprendido en 1 y 4"),
@@ -49,7 +52,7 @@ CORTES = {
 
 
 def escrituras(proceso):
-    """The write system calls the process has made so far (Linux)."""
+    """Las llamadas al sistema de escritura que lleva el proceso (Linux)."""
     with open(f"/proc/{proceso.pid}/io", encoding="ascii") as io:
         for linea in io:
             if linea.startswith("syscw:"):
@@ -60,6 +63,7 @@ def escrituras(proceso):
 def main():
     programa = sys.argv[1]
     contar = "--sin-escrituras" not in sys.argv[2:]
+    # None: la primera espera, antes de dar ninguna respuesta.
     respuestas = [None, b"1\n", b"1\n", b"1\n"]
     cortes, esperado = CORTES.get(os.path.basename(programa), ([], None))
     proceso = subprocess.Popen([programa], stdin=subprocess.PIPE,
@@ -74,29 +78,29 @@ def main():
                 proceso.stdin.write(respuesta)
                 proceso.stdin.flush()
             if proceso.poll() is not None:
-                break  # the dialogue may end on its own; nothing left to see
+                break  # el diálogo puede acabar solo; no queda nada que ver
             leido = leer_hasta_silencio(salida)
             mostrado += leido
             if not leido:
-                fallos.append(f"step {paso}: nothing written while the "
-                              "program waits for input")
+                fallos.append(f"paso {paso}: nada escrito mientras el "
+                              "programa espera entrada")
             ahora = escrituras(proceso) if contar else None
             if contar and paso < len(respuestas) and ahora != antes + 1:
-                fallos.append(f"step {paso}: {ahora - antes} writes before "
-                              "this wait, expected 1")
+                fallos.append(f"paso {paso}: {ahora - antes} escrituras "
+                              "antes de esta espera, se esperaba 1")
             antes = ahora
         proceso.stdin.close()
         mostrado += proceso.stdout.read()
         if esperado is not None and esperado not in mostrado:
-            fallos.append(f"{esperado!r} not shown after the answers "
+            fallos.append(f"{esperado!r} no se mostró tras las respuestas "
                           f"{cortes!r}")
         estado = proceso.wait(timeout=PLAZO)
         if estado != 0:
-            fallos.append(f"exit status {estado}, expected 0")
+            fallos.append(f"estado {estado}, se esperaba 0")
     finally:
         if proceso.poll() is None:
             proceso.kill()
-            fallos.append("still running after end of input")
+            fallos.append("sigue en marcha tras el fin de la entrada")
     for fallo in fallos:
         print(fallo)
     return 1 if fallos else 0

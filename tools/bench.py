@@ -1,22 +1,29 @@
 #!/usr/bin/env python3
-"""Benchmark of the menu programs: not a test, and not part of ctest.
+"""Medición de los programas de menú: no es una prueba ni forma parte de ctest.
 
-Usage: bench.py BIN_DIR [--actions N]
+Uso: bench.py CARPETA_BIN [--actions N]
 
-For each menu program found in BIN_DIR, runs a scripted session of N menu
-actions (20,000 by default) with its output to /dev/null and prints:
-- actions per second (best of three runs), and the same session's rate
-  through pipes, `cat in | program | cat >/dev/null`, with its ratio to the
-  rate from the file;
-- peak memory (maximum resident set size, by GNU time);
-- system calls per action, all of them and those other than write, counted
-  by strace against a session that ends at once (so start-up is left out);
-- child processes started (forks, clones and execs after its own exec);
-- for growstack, the peak memory that each slot of capacity adds;
-- for fixedstack on a pseudo-terminal, the write system calls per PUSH and
-  per wait, from /proc/PID/io while the program waits.
-The containers are kept to a few dozen values so that the listings stay
-short.
+Los programas son los de programas.txt, la lista que escribe la
+configuración en la carpeta de compilación (la que contiene CARPETA_BIN).
+Para cada programa de menú de la lista, ejecuta una sesión con guion de N
+acciones de menú (20.000 por omisión), con la salida a /dev/null, y muestra:
+- acciones por segundo (la mejor de tres ejecuciones), y lo mismo a través
+  de tuberías, `cat in | programa | cat >/dev/null`, con su proporción
+  respecto a la del fichero;
+- el pico de memoria (el máximo de memoria residente, según GNU time);
+- las llamadas al sistema por acción, todas y las que no son write,
+  contadas con strace y descontadas las de una sesión que acaba enseguida
+  (así no cuenta el arranque);
+- los procesos hijos que arranca (forks, clones y execs tras el suyo);
+- para growstack, el pico de memoria que añade cada hueco de capacidad;
+- para fixedstack en un pseudoterminal, las llamadas write por PUSH y por
+  espera, de /proc/PID/io mientras el programa espera.
+Los contenedores guardan como mucho unas decenas de valores para que los
+listados sean cortos.
+
+Un programa de la lista sin sesión en SESIONES se señala y hace que la
+medición termine con estado 1: hay que añadirle una (o None si no tiene
+menú).
 """
 
 import argparse
@@ -33,26 +40,28 @@ import termios
 import time
 
 ACCIONES = 20000
-# Actions per second that each program should reach on the project's machine.
+# Acciones por segundo que cada programa debería alcanzar en la máquina del
+# proyecto.
 OBJETIVOS = {"fixedstack": 150000, "growstack": 100000, "nodelist": 100000,
              "shapestack": 30000}
-# The README's rates from a file before the console session (actions per
-# second): a rate from a file should not fall below them.
+# Las velocidades desde un fichero que da README.md de antes de la sesión de
+# consola (acciones por segundo): una velocidad desde un fichero no debería
+# quedar por debajo.
 ANTES = {"fixedstack": 570000, "growstack": 280000, "nodelist": 1240000,
          "shapestack": 215000}
-# Through pipes a session should keep at least this share of its rate from a
-# file.
+# A través de tuberías una sesión debería conservar al menos esta parte de su
+# velocidad desde un fichero.
 PARTE_TUBERIAS = 0.5
-TOPE = 30  # at most this many values in a container or the list
-# fixedstack on a pseudo-terminal: PUSHes driven, and the write system calls
-# a PUSH may take at most (it waits four times: option, container, number
-# and the pause's key).
+TOPE = 30  # como mucho tantos valores en un contenedor o en la lista
+# fixedstack en un pseudoterminal: los PUSH que se hacen, y las llamadas write
+# que puede costar como mucho un PUSH (espera cuatro veces: opción,
+# contenedor, número y la tecla de la pausa).
 EMPUJES_TERMINAL = 10
 MAXIMO_POR_EMPUJE = 5
 
 
 def sesion_pila(rng, acciones, inicio, empujar, capacidad):
-    """Menu 1 PUSH, 2 POP, 3 DELETE over a queue (1) and a stack (2)."""
+    """Menú 1 PUSH, 2 POP, 3 DELETE sobre una cola (1) y una pila (2)."""
     partes = [inicio]
     cuantos = {1: 0, 2: 0}
     for _ in range(acciones):
@@ -76,18 +85,20 @@ def sesion_pila(rng, acciones, inicio, empujar, capacidad):
 
 
 def numero(rng):
+    """Un número para un PUSH de fixedstack o growstack."""
     return str(rng.randint(0, 999))
 
 
 def figura(rng):
+    """Una figura para un PUSH de shapestack: clase, color y tamaño."""
     clase = rng.choice((1, 2))
     color = rng.choice(("rojo", "verde", "azul", "amarillo", "negro"))
     return f"{clase}\n{color}\n{rng.randint(1, 20)}.5"
 
 
 def sesion_lista(rng, acciones):
-    """Menu 1 insert at the front, 2 at the back, 3 delete, 4 search,
-    5 list; 6 ends, then the closing wait for Enter."""
+    """Menú 1 insertar al principio, 2 al final, 3 borrar, 4 buscar,
+    5 mostrar; 6 termina, y luego la espera final de un Enter."""
     partes = []
     valores = []
     for _ in range(acciones):
@@ -115,18 +126,20 @@ def sesion_lista(rng, acciones):
     return "".join(partes)
 
 
-# Program: (a session of n actions, a session that ends at once).
+# Programa: (una sesión de n acciones, una sesión que acaba enseguida), o
+# None para un programa sin menú, que no se mide.
 SESIONES = {
     "fixedstack": (lambda rng, n: sesion_pila(rng, n, "", numero, 10), "4\n"),
     "growstack": (lambda rng, n: sesion_pila(rng, n, "1\n", numero, 10**9),
                   "1\n4\n"),
     "shapestack": (lambda rng, n: sesion_pila(rng, n, "", figura, 10), "4\n"),
     "nodelist": (sesion_lista, "6\n\n"),
+    "payslips": None,
 }
 
 
 def cronometrar(programa, entrada):
-    """Seconds of one run."""
+    """Segundos de una ejecución."""
     with open(entrada, "rb") as fichero, open(os.devnull, "wb") as nulo:
         inicio = time.perf_counter()
         estado = subprocess.run([programa], stdin=fichero, stdout=nulo,
@@ -138,15 +151,16 @@ def cronometrar(programa, entrada):
 
 
 def cronometrar_tuberias(programa, entrada):
-    """Seconds of one run as `cat in | program | cat >/dev/null`: real pipes
-    at both ends, the last cat draining the output as it comes."""
+    """Segundos de una ejecución como `cat in | programa | cat >/dev/null`:
+    tuberías de verdad en los dos extremos, y el último cat vacía la salida
+    según llega."""
     with open(os.devnull, "wb") as nulo:
         inicio = time.perf_counter()
         primero = subprocess.Popen(["cat", entrada], stdout=subprocess.PIPE)
         medio = subprocess.Popen([programa], stdin=primero.stdout,
                                  stdout=subprocess.PIPE)
         ultimo = subprocess.Popen(["cat"], stdin=medio.stdout, stdout=nulo)
-        # Only the children keep the pipes open.
+        # Solo los hijos mantienen abiertas las tuberías.
         primero.stdout.close()
         medio.stdout.close()
         estados = [proceso.wait() for proceso in (primero, medio, ultimo)]
@@ -159,8 +173,9 @@ def cronometrar_tuberias(programa, entrada):
 
 
 def medir_memoria(programa, entrada, carpeta):
-    """Peak resident set of one run in KiB, by /usr/bin/time: a child of this
-    script would report this script's own size, inherited through fork."""
+    """El pico de memoria residente de una ejecución en KiB, según
+    /usr/bin/time: un hijo de este script daría el tamaño del propio script,
+    heredado con el fork."""
     informe = os.path.join(carpeta, "memoria")
     with open(entrada, "rb") as fichero, open(os.devnull, "wb") as nulo:
         subprocess.run(["/usr/bin/time", "-f", "%M", "-o", informe, programa],
@@ -170,7 +185,8 @@ def medir_memoria(programa, entrada, carpeta):
 
 
 def contar_llamadas(programa, entrada, carpeta):
-    """All system calls of one run and those other than write, by strace."""
+    """Todas las llamadas al sistema de una ejecución y las que no son write,
+    según strace."""
     informe = os.path.join(carpeta, "llamadas")
     with open(entrada, "rb") as fichero, open(os.devnull, "wb") as nulo:
         subprocess.run(["strace", "-f", "-c", "-o", informe, programa],
@@ -180,6 +196,7 @@ def contar_llamadas(programa, entrada, carpeta):
         for linea in texto:
             campos = linea.split()
             # % time, seconds, usecs/call, calls, [errors,] syscall
+            # (las columnas del resumen de strace)
             if len(campos) >= 5 and campos[-1] not in ("total", "syscall") \
                     and campos[3].isdigit():
                 total += int(campos[3])
@@ -189,7 +206,7 @@ def contar_llamadas(programa, entrada, carpeta):
 
 
 def contar_procesos(programa, entrada, carpeta):
-    """Processes started: forks and clones, and execs after the first."""
+    """Procesos arrancados: forks y clones, y los execs tras el primero."""
     informe = os.path.join(carpeta, "procesos")
     with open(entrada, "rb") as fichero, open(os.devnull, "wb") as nulo:
         subprocess.run(["strace", "-f", "-e", "trace=process", "-o", informe,
@@ -206,9 +223,9 @@ def contar_procesos(programa, entrada, carpeta):
 
 
 def bytes_por_hueco(programa, carpeta):
-    """growstack's peak memory against its capacity: both containers built
-    with one slot and with a million, then one push; the difference per slot
-    of each container."""
+    """El pico de memoria de growstack según su capacidad: los dos
+    contenedores construidos con un hueco y con un millón, y luego un PUSH;
+    la diferencia por hueco de cada contenedor."""
     picos = []
     for tamanio in (1, 1000000):
         entrada = os.path.join(carpeta, f"capacidad{tamanio}.in")
@@ -219,8 +236,8 @@ def bytes_por_hueco(programa, carpeta):
 
 
 def leer_contador(pid, campo):
-    """One field of /proc/PID/io: syscw counts the write system calls, wchar
-    the bytes they wrote."""
+    """Un campo de /proc/PID/io: syscw cuenta las llamadas write, wchar los
+    bytes que escribieron."""
     with open(f"/proc/{pid}/io") as texto:
         for linea in texto:
             nombre, valor = linea.split(":")
@@ -230,17 +247,17 @@ def leer_contador(pid, campo):
 
 
 def estado_proceso(pid):
-    """The state letter of /proc/PID/stat (S: sleeping, Z: ended)."""
+    """La letra de estado de /proc/PID/stat (S: dormido, Z: terminado)."""
     with open(f"/proc/{pid}/stat") as texto:
         return texto.read().rsplit(")", 1)[1].split()[0]
 
 
 class Terminal:
-    """fixedstack on a pseudo-terminal of its own, which it has as its
-    controlling terminal. The terminal neither echoes nor turns line ends
-    into CR LF, so that what arrives on the master side is exactly what the
-    program wrote; the program sees a terminal all the same, and its pause
-    switches to key mode and back as on any other."""
+    """fixedstack en un pseudoterminal propio, que es su terminal de
+    control. El terminal ni hace eco ni convierte los fines de línea en
+    CR LF, para que lo que llega al lado maestro sea justo lo que escribió el
+    programa; el programa ve un terminal igualmente, y su pausa pasa al modo
+    de tecla y vuelve como en cualquier otro."""
 
     def __init__(self, programa):
         self.maestro, esclavo = os.openpty()
@@ -259,24 +276,25 @@ class Terminal:
                                         preexec_fn=controlar, env=entorno)
         os.close(esclavo)
         self.recibido = bytearray()
-        self.visto = 0  # bytes of `recibido` already matched by esperar
+        self.visto = 0  # bytes de `recibido` que esperar ya ha encontrado
 
     def leer(self, plazo):
-        """Takes what the program wrote within `plazo` seconds; False once the
-        program has closed the terminal."""
+        """Recoge lo que el programa escribe en `plazo` segundos; False
+        cuando el programa ya ha cerrado el terminal."""
         listos, _, _ = select.select([self.maestro], [], [], plazo)
         if not listos:
             return True
         try:
             datos = os.read(self.maestro, 65536)
-        except OSError:  # EIO: no slave side left
+        except OSError:  # EIO: ya no queda lado esclavo
             return False
         self.recibido += datos
         return bool(datos)
 
     def esperar(self, texto, plazo=5.0):
-        """Reads on until `texto` has come after the last match and the
-        program sleeps, waiting for input, with its write count steady."""
+        """Lee hasta que `texto` llega tras lo último encontrado y el
+        programa duerme, esperando entrada, sin que cambie su cuenta de
+        escrituras."""
         limite = time.monotonic() + plazo
         clave = texto.encode()
         while True:
@@ -299,7 +317,8 @@ class Terminal:
             anterior = actual
 
     def en_modo_tecla(self, plazo=2.0):
-        """Waits until the terminal leaves line mode (the pause's key mode)."""
+        """Espera a que el terminal deje el modo de líneas (el modo de tecla
+        de la pausa)."""
         limite = time.monotonic() + plazo
         while termios.tcgetattr(self.maestro)[3] & termios.ICANON:
             if time.monotonic() > limite:
@@ -311,11 +330,12 @@ class Terminal:
         os.write(self.maestro, texto.encode())
 
     def terminar(self):
-        """Reads to the program's end; its write count and status."""
+        """Lee hasta el final del programa; da sus escrituras y su estado."""
         while self.leer(1.0):
             pass
         pid = self.proceso.pid
-        # An ended process that nobody has waited for still shows its counts.
+        # Un proceso terminado al que nadie ha esperado aún muestra sus
+        # cuentas.
         limite = time.monotonic() + 5.0
         while estado_proceso(pid) != "Z" and time.monotonic() < limite:
             time.sleep(0.005)
@@ -327,13 +347,14 @@ class Terminal:
 
 
 def escrituras_en_terminal(programa, empujes):
-    """fixedstack on a pseudo-terminal: starts, does `empujes` PUSHes (menu
-    option, container, number, the pause's key), ends with 4. Counts the
-    write system calls made before each wait, by /proc/PID/io read while the
-    program waits; each answer is typed only then, and the key only once the
-    pause waits in key mode. Returns the writes per PUSH, the writes before
-    each wait of the PUSHes as (wait, writes), the writes at start-up and at
-    the end, and whether every byte written reached the terminal."""
+    """fixedstack en un pseudoterminal: arranca, hace `empujes` PUSH (opción
+    del menú, contenedor, número y la tecla de la pausa) y acaba con 4.
+    Cuenta las llamadas write hechas antes de cada espera, leyendo
+    /proc/PID/io mientras el programa espera; cada respuesta se teclea solo
+    entonces, y la tecla solo cuando la pausa espera en modo de tecla. Da las
+    escrituras por PUSH, las de antes de cada espera de los PUSH como
+    (espera, escrituras), las del arranque y las del final, y si cada byte
+    escrito llegó al terminal."""
     fin_menu = "4. FIN\n"
     terminal = Terminal(programa)
     inicio = terminal.esperar(fin_menu)
@@ -364,8 +385,8 @@ def escrituras_en_terminal(programa, empujes):
 
 
 def informar_terminal(programa):
-    """Prints fixedstack's writes on a pseudo-terminal, and each kind of wait
-    that came after more than one write."""
+    """Muestra las escrituras de fixedstack en un pseudoterminal, y cada
+    clase de espera a la que precedió más de una escritura."""
     por_empuje, esperas, inicio, final, completo = \
         escrituras_en_terminal(programa, EMPUJES_TERMINAL)
     print(f"{os.path.basename(programa)} on a pseudo-terminal, "
@@ -390,7 +411,8 @@ def informar_terminal(programa):
 
 
 def asegurar_herramientas():
-    """strace and GNU time come from Debian's packages of the same names."""
+    """strace y GNU time vienen de los paquetes de Debian del mismo
+    nombre."""
     faltan = [paquete for paquete, orden in (("strace", "strace"),
                                             ("time", "/usr/bin/time"))
               if not shutil.which(orden)]
@@ -404,11 +426,28 @@ def asegurar_herramientas():
         subprocess.run(orden, check=True)
 
 
+def leer_programas(carpeta_bin):
+    """Los programas de programas.txt, en la carpeta de compilación que
+    contiene `carpeta_bin`."""
+    lista = os.path.join(os.path.dirname(os.path.abspath(carpeta_bin)),
+                         "programas.txt")
+    try:
+        with open(lista) as texto:
+            programas = texto.read().split()
+    except OSError as error:
+        sys.exit(f"bench: {lista}: {error.strerror}; configure the build "
+                 "first")
+    if not programas:
+        sys.exit(f"bench: {lista} names no program")
+    return programas
+
+
 def main():
     argumentos = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     argumentos.add_argument("bin")
     argumentos.add_argument("--actions", type=int, default=ACCIONES)
     opciones = argumentos.parse_args()
+    programas = leer_programas(opciones.bin)
     asegurar_herramientas()
 
     print(f"{opciones.actions} actions per session, output to /dev/null")
@@ -416,8 +455,18 @@ def main():
           f"{'peak KiB':>9} {'calls/act':>9} {'non-write':>9} "
           f"{'children':>8}")
     tuberias = []
+    sin_sesion = []
     with tempfile.TemporaryDirectory() as carpeta:
-        for nombre, (generar, vacia) in SESIONES.items():
+        for nombre in programas:
+            if nombre not in SESIONES:
+                print(f"{nombre:<11} no session: add one to SESIONES in "
+                      f"{os.path.abspath(__file__)} (None: no menu)")
+                sin_sesion.append(nombre)
+                continue
+            if SESIONES[nombre] is None:
+                print(f"{nombre:<11} no menu, not measured")
+                continue
+            generar, vacia = SESIONES[nombre]
             programa = os.path.join(opciones.bin, nombre)
             if not os.access(programa, os.X_OK):
                 print(f"{nombre:<11} not built, skipped")
@@ -429,8 +478,8 @@ def main():
             with open(base, "w") as fichero:
                 fichero.write(vacia)
 
-            # From the file and through pipes in turn, so that a busy moment
-            # of the machine weighs on both alike.
+            # Desde el fichero y por tuberías por turnos, para que un momento
+            # de mucha carga de la máquina pese igual en los dos.
             veces = [(cronometrar(programa, entrada),
                       cronometrar_tuberias(programa, entrada))
                      for _ in range(3)]
@@ -441,20 +490,22 @@ def main():
             total0, otras0 = contar_llamadas(programa, base, carpeta)
             hijos = contar_procesos(programa, entrada, carpeta)
             por_segundo = opciones.actions / mejor
-            objetivo = OBJETIVOS[nombre]
+            # Un programa nuevo aún no tiene objetivo ni medida de antes.
+            objetivo = OBJETIVOS.get(nombre, 0)
+            antes = ANTES.get(nombre, 0)
             veredicto = "" if por_segundo >= objetivo and hijos == 0 \
                 else "  below target"
-            if por_segundo < ANTES[nombre]:
+            if por_segundo < antes:
                 veredicto += "  slower than before"
-            print(f"{nombre:<11} {por_segundo:>10.0f} {objetivo:>8} "
-                  f"{ANTES[nombre]:>8} {pico:>9} "
+            print(f"{nombre:<11} {por_segundo:>10.0f} {objetivo or '-':>8} "
+                  f"{antes or '-':>8} {pico:>9} "
                   f"{(total - total0) / opciones.actions:>9.2f} "
                   f"{(otras - otras0) / opciones.actions:>9.3f} "
                   f"{hijos:>8}{veredicto}")
             tuberias.append((nombre, por_segundo,
                              opciones.actions / mejor_tuberias))
         growstack = os.path.join(opciones.bin, "growstack")
-        if os.access(growstack, os.X_OK):
+        if "growstack" in programas and os.access(growstack, os.X_OK):
             print(f"growstack peak memory per slot of capacity, per container: "
                   f"{bytes_por_hueco(growstack, carpeta):.2f} bytes")
     print("before: the README's rate from a file before the console session")
@@ -470,9 +521,13 @@ def main():
               f"{tuberia / fichero:>6.2f}{veredicto}")
 
     fixedstack = os.path.join(opciones.bin, "fixedstack")
-    if os.access(fixedstack, os.X_OK):
+    if "fixedstack" in programas and os.access(fixedstack, os.X_OK):
         print()
         informar_terminal(fixedstack)
+    if sin_sesion:
+        print(f"\nno session for {', '.join(sin_sesion)}: add one to "
+              f"SESIONES in {os.path.abspath(__file__)}", file=sys.stderr)
+        return 1
     return 0
 
 

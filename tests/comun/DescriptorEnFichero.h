@@ -6,10 +6,11 @@
 #include <cstdio>
 #include <string>
 
-// While alive, standard descriptor `estandar` is a temporary file that
-// starts with `texto`: the answers of a session, or nothing for its output.
-// Standard input is then no terminal, so a pause never waits for a key.
-// Standard output should be flushed before one is made for it.
+// Mientras vive, el descriptor estándar `estandar` es un fichero temporal
+// que empieza con `texto`: las respuestas de una sesión, o nada para su
+// salida. La entrada estándar deja así de ser un terminal, y una pausa no
+// espera nunca una tecla. Antes de hacer uno para la salida estándar hay que
+// vaciar lo que esta tenga pendiente.
 class DescriptorEnFichero {
  public:
   DescriptorEnFichero(int estandar, const std::string& texto)
@@ -31,7 +32,7 @@ class DescriptorEnFichero {
   DescriptorEnFichero(const DescriptorEnFichero&) = delete;
   DescriptorEnFichero& operator=(const DescriptorEnFichero&) = delete;
 
-  // Everything the file holds.
+  // Todo lo que guarda el fichero.
   std::string contenido() {
     std::string texto;
     std::rewind(fichero_);
@@ -44,9 +45,9 @@ class DescriptorEnFichero {
   }
 
  private:
-  int estandar_;
-  int guardado_;
-  std::FILE* fichero_;
+  int estandar_;        // el descriptor que se sustituye: 0, 1 o 2
+  int guardado_;        // una copia del original, que vuelve al final
+  std::FILE* fichero_;  // el fichero temporal, que se borra al cerrarlo
 };
 
 #endif  // TESTS_COMUN_DESCRIPTORENFICHERO_H_

@@ -5,9 +5,10 @@
 #include <sstream>
 #include <string>
 
-// For the unit tests of every program: collects whatever is written to
-// std::cout while it lives, and puts the stream's own buffer back when it
-// goes. Captures nest as scopes do: an inner one captures until it goes.
+// Para las pruebas unitarias de todos los programas: recoge lo que se
+// escribe en std::cout mientras vive, y devuelve al flujo su búfer al
+// desaparecer. Las capturas se anidan como los ámbitos: la interior captura
+// hasta que desaparece.
 class SalidaCapturada {
  public:
   SalidaCapturada() : anterior_(std::cout.rdbuf(captura_.rdbuf())) {}
@@ -17,7 +18,7 @@ class SalidaCapturada {
 
   ~SalidaCapturada() { std::cout.rdbuf(anterior_); }
 
-  // Everything written since the capture began or since the last call.
+  // Todo lo escrito desde que empezó la captura o desde la última llamada.
   std::string texto() {
     std::string escrito = captura_.str();
     captura_.str("");
@@ -25,8 +26,8 @@ class SalidaCapturada {
   }
 
  private:
-  std::ostringstream captura_;
-  std::streambuf* anterior_;
+  std::ostringstream captura_;  // adonde va lo escrito
+  std::streambuf* anterior_;    // el búfer que tenía std::cout
 };
 
 #endif  // TESTS_COMUN_SALIDACAPTURADA_H_

@@ -7,9 +7,10 @@
 
 #include "Figura.h"
 
-// A shape that counts how many of its kind were made and destroyed, so that
-// a test sees a shape leaked (fewer destroyed than made) or deleted twice
-// (more). Its colour names it, so a listing shows which one is where.
+// Una figura que cuenta cuántas de su clase se han creado y destruido, para
+// que una prueba vea una figura perdida (menos destruidas que creadas) o
+// borrada dos veces (más). Su color la nombra, así que un listado muestra
+// cuál está dónde.
 class FiguraContada : public Figura {
  public:
   explicit FiguraContada(const std::string& nombre)
@@ -24,15 +25,16 @@ class FiguraContada : public Figura {
     return std::make_unique<FiguraContada>(nombre);
   }
 
-  // Both counts back to zero, at the start of each test.
+  // Las dos cuentas a cero, al empezar cada prueba.
   static void reiniciar() { creadas = destruidas = 0; }
 
   static inline int creadas = 0;
   static inline int destruidas = 0;
 };
 
-// The colours of a container's shapes from slot 0 to the first empty slot,
-// then a marker for any occupied slot after it (a broken run).
+// Los colores de las figuras de un contenedor desde el hueco 0 hasta el
+// primer hueco vacío, y luego una marca por cada hueco ocupado tras él (una
+// fila rota).
 template <typename Contenedor>
 std::vector<std::string> colores(const Contenedor& contenedor) {
   std::vector<std::string> vistos;

@@ -1,3 +1,5 @@
+// Las figuras de shapestack: sus frases, su área, su color y lo que queda de
+// ellas al copiarlas como Figura.
 #include "Figura.h"
 
 #include <gtest/gtest.h>
@@ -12,8 +14,8 @@
 
 namespace {
 
-// The three sentences of a shape listed through its Figura part, in the
-// listing's order.
+// Las tres frases de una figura listada a través de su parte Figura, en el
+// orden del listado.
 std::string frases(const Figura& figura) {
   SalidaCapturada salida;
   figura.visualizar();
@@ -60,7 +62,7 @@ TEST(Figura, FrasesDeCadaClase) {
   }
 }
 
-// Zero and negative sizes are kept and written as given.
+// Los tamaños cero y negativos se guardan y se escriben tal cual.
 TEST(Figura, TamaniosCeroYNegativos) {
   struct Caso {
     const Figura& figura;
@@ -85,8 +87,8 @@ TEST(Figura, TamaniosCeroYNegativos) {
   }
 }
 
-// The square takes Figura's table; the circle's numbers are one lower, with
-// 10 wrapping round to Blanco. Out of range leaves the colour.
+// El cuadrado usa la tabla de Figura; los números del círculo van uno por
+// debajo, y el 10 da la vuelta a Blanco. Fuera de rango el color no cambia.
 TEST(Figura, SetColor) {
   struct Caso {
     int n;
@@ -113,7 +115,7 @@ TEST(Figura, SetColor) {
   }
 }
 
-// A plain Figura takes the table unshifted, through the same slot.
+// Una Figura sin más usa la tabla sin desplazar, por el mismo método.
 TEST(Figura, SetColorPorLaBase) {
   Circulo circulo("Gris", 1);
   Figura& base = circulo;
@@ -126,8 +128,8 @@ TEST(Figura, SetColorPorLaBase) {
   EXPECT_STREQ(figura.getColor(), "Negro");
 }
 
-// The circle uses 3.14 and double precision: radius 7 computed in float
-// would give 153.860016, and pi would give 3.14159 for radius 1.
+// El círculo usa 3.14 y precisión double: el radio 7 calculado en float
+// daría 153.860016, y con pi el radio 1 daría 3.14159.
 TEST(Figura, Area) {
   struct Caso {
     const char* nombre;
@@ -150,7 +152,7 @@ TEST(Figura, Area) {
   }
 }
 
-// A shape copied into a Figura value keeps its form and colour only.
+// Una figura copiada en un valor Figura conserva solo su forma y su color.
 TEST(Figura, CopiaComoFiguraPlana) {
   struct Caso {
     const char* nombre;
@@ -174,12 +176,12 @@ TEST(Figura, CopiaComoFiguraPlana) {
     Figura copia = caso.original;
     EXPECT_EQ(frases(copia), caso.esperado) << caso.nombre;
     EXPECT_EQ(copia.area(), 0) << caso.nombre;
-    copia.setColor(0);  // Figura's table: 0 changes nothing.
+    copia.setColor(0);  // la tabla de Figura: 0 no cambia nada
     EXPECT_STREQ(copia.getColor(), caso.original.getColor()) << caso.nombre;
   }
 }
 
-// Through the Dibujar part each shape reaches its own sentences.
+// A través de su parte Dibujar cada figura llega a sus propias frases.
 TEST(Figura, PorLaParteDibujar) {
   struct Caso {
     const Dibujar& dibujo;
@@ -203,16 +205,16 @@ TEST(Figura, PorLaParteDibujar) {
   }
 }
 
-// Texts are cut to nine characters, whatever their length.
+// Los textos se recortan a nueve caracteres, sea cual sea su largo.
 TEST(Figura, TextosLargosSeRecortan) {
   struct Caso {
     const char* color;
     const char* guardado;
   };
   const Caso casos[] = {
-      {"Verdeazulado", "Verdeazul"},  // twelve letters
-      {"Aguamarina", "Aguamarin"},    // ten
-      {"Turquesas", "Turquesas"},     // nine, kept whole
+      {"Verdeazulado", "Verdeazul"},  // doce letras
+      {"Aguamarina", "Aguamarin"},    // diez
+      {"Turquesas", "Turquesas"},     // nueve, entero
       {"", ""},
       {nullptr, ""},
   };

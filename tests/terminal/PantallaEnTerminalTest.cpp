@@ -1,5 +1,5 @@
-// The screen controls on a real terminal: each case runs the probe program
-// (sondaPausa.cpp) on a pseudo-terminal of its own and types at it.
+// Los controles de pantalla en un terminal de verdad: cada caso ejecuta el
+// programa sonda (sondaPausa.cpp) en un pseudoterminal propio y teclea en él.
 #include <gtest/gtest.h>
 #include <pty.h>
 #include <sys/wait.h>
@@ -14,15 +14,10 @@
 
 namespace {
 
-constexpr const char* kAviso = "Presione una tecla para continuar . . . ";
-
-// How long a pause that must go on waiting is watched.
-constexpr int kSigueEsperandoMs = 300;
-
-// A terminal's own default mode with a few marks of its own: the key mode
-// changes VMIN and VTIME, so they start at values that no key mode uses,
-// and the erase key is not the usual one. Whatever puts back some
-// standard mode instead of the one found shows up.
+// El modo por omisión de un terminal con unas marcas propias: el modo de
+// tecla cambia VMIN y VTIME, así que empiezan en valores que ningún modo de
+// tecla usa, y la tecla de borrar no es la habitual. Se nota así quien
+// restaure un modo estándar en lugar del que encontró.
 termios modoDePartida() {
   termios modo{};
   int maestro = -1;
@@ -39,6 +34,7 @@ termios modoDePartida() {
   return modo;
 }
 
+// El modo hallado es el esperado: sus marcas y cada carácter de control.
 void compararModo(const termios& hallado, const termios& esperado) {
   EXPECT_EQ(hallado.c_iflag, esperado.c_iflag);
   EXPECT_EQ(hallado.c_oflag, esperado.c_oflag);
@@ -49,56 +45,45 @@ void compararModo(const termios& hallado, const termios& esperado) {
   }
 }
 
-// What the terminal shows for `tecleado` in line mode: its echo, each line
-// end as carriage return and line feed; an end of input (Ctrl+D) shows
-// nothing.
-std::string eco(const std::string& tecleado) {
-  std::string mostrado;
-  for (const char c : tecleado) {
-    if (c == '\x04') {
-      continue;
-    }
-    mostrado += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  }
-  return mostrado;
-}
-
-// Starts the probe, types `respuesta` for its first read and waits until it
-// pauses: the prompt is shown and the terminal has left line mode.
+// Arranca la sonda, teclea `respuesta` para su primera lectura y espera a
+// que haga la pausa: el aviso está a la vista y el terminal ha dejado el
+// modo de líneas.
 void hastaLaPausa(TerminalDePrueba& terminal, const std::string& respuesta) {
   ASSERT_TRUE(terminal.abierta());
   ASSERT_TRUE(terminal.lanzar({SONDA_PAUSA}));
   terminal.teclear(respuesta);
-  ASSERT_TRUE(terminal.esperarSalida(eco(respuesta) + kAviso))
+  ASSERT_TRUE(terminal.esperarSalida(enTerminal(respuesta) + kAvisoDePausa))
       << terminal.salida();
-  ASSERT_TRUE(terminal.esperarModo(true)) << "the pause never took a key mode";
+  ASSERT_TRUE(terminal.esperarModo(true))
+      << "la pausa no pasó nunca a un modo de tecla";
 }
 
-// The pause goes on: nothing more is shown and the probe neither ends nor
-// stops.
+// La pausa sigue: no se muestra nada más y la sonda ni termina ni se para.
 void sigueEsperando(TerminalDePrueba& terminal) {
   const std::string antes = terminal.salida();
-  terminal.recogerSalida(kSigueEsperandoMs);
+  terminal.recogerSalida(TerminalDePrueba::kSigueEsperandoMs);
   ASSERT_EQ(terminal.salida(), antes);
   int estado = 0;
-  ASSERT_FALSE(terminal.esperarEstado(estado, 0)) << "status " << estado;
+  ASSERT_FALSE(terminal.esperarEstado(estado, 0)) << "estado " << estado;
   const termios modo = terminal.modo();
   ASSERT_EQ(modo.c_lflag & (ICANON | ECHO), 0u);
-  ASSERT_NE(modo.c_lflag & ISIG, 0u) << "Ctrl+C must still interrupt";
+  ASSERT_NE(modo.c_lflag & ISIG, 0u) << "Ctrl+C debe seguir interrumpiendo";
 }
 
+// La sonda termina con estado 0.
 void terminaBien(TerminalDePrueba& terminal) {
   int estado = 0;
   ASSERT_TRUE(terminal.esperarEstado(estado));
   EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0)
-      << "status " << estado;
+      << "estado " << estado;
 }
 
-// The clear's escape sequence only where TERM names a terminal that has
-// cursor control; elsewhere a form feed, as off a terminal.
+// La secuencia de escape del borrado solo donde TERM nombra un terminal con
+// control del cursor; en otro caso un salto de página, como fuera de un
+// terminal.
 TEST(PantallaEnTerminal, LimpiarEscribeSuSecuencia) {
   struct Caso {
-    const char* term;  // nullptr: unset
+    const char* term;  // nullptr: sin definir
     const char* limpiar;
   };
   const Caso casos[] = {
@@ -110,7 +95,7 @@ TEST(PantallaEnTerminal, LimpiarEscribeSuSecuencia) {
   const char* original = std::getenv("TERM");
   const std::string guardado = original == nullptr ? "" : original;
   for (const Caso& caso : casos) {
-    SCOPED_TRACE(caso.term == nullptr ? "(unset)" : caso.term);
+    SCOPED_TRACE(caso.term == nullptr ? "(sin definir)" : caso.term);
     if (caso.term == nullptr) {
       unsetenv("TERM");
     } else {
@@ -133,14 +118,15 @@ TEST(PantallaEnTerminal, LimpiarEscribeSuSecuencia) {
 
 struct CasoTecla {
   const char* nombre;
-  const char* respuesta;  // typed for the read before the pause
-  const char* tecla;      // the key press that ends it
-  const char* despues;    // typed once the pause has ended
-  const char* leido;      // what the probe's next read then gives
+  const char* respuesta;  // lo tecleado para la lectura antes de la pausa
+  const char* tecla;      // la pulsación que la termina
+  const char* despues;    // lo tecleado cuando la pausa ya ha terminado
+  const char* leido;      // lo que da entonces la siguiente lectura
 };
 
-// Pauses the probe, watches it wait, ends the pause with the case's key and
-// checks what the probe's next read gets and the mode it is left in.
+// Detiene la sonda en la pausa, comprueba que espera, termina la pausa con la
+// tecla del caso y comprueba lo que recibe la siguiente lectura y el modo en
+// que queda el terminal.
 void probarTecla(const CasoTecla& caso) {
   const termios partida = modoDePartida();
   TerminalDePrueba terminal(partida);
@@ -148,18 +134,21 @@ void probarTecla(const CasoTecla& caso) {
   ASSERT_NO_FATAL_FAILURE(sigueEsperando(terminal));
 
   terminal.teclear(caso.tecla);
-  const std::string hastaFin = eco(caso.respuesta) + kAviso + "\r\n";
+  const std::string hastaFin =
+      enTerminal(caso.respuesta) + kAvisoDePausa + "\r\n";
   ASSERT_TRUE(terminal.esperarSalida(hastaFin)) << terminal.salida();
   ASSERT_TRUE(terminal.esperarModo(false));
   terminal.teclear(caso.despues);
   ASSERT_NO_FATAL_FAILURE(terminaBien(terminal));
   const std::string esperada =
-      hastaFin + eco(caso.despues) + caso.leido + "\r\n";
+      hastaFin + enTerminal(caso.despues) + caso.leido + "\r\n";
   terminal.esperarSalida(esperada);
   EXPECT_EQ(terminal.salida(), esperada);
   compararModo(terminal.modo(), partida);
 }
 
+// La pausa espera una pulsación nueva, de uno o de varios bytes, y no la
+// entrega a la lectura siguiente.
 TEST(PantallaEnTerminal, LaPausaEsperaUnaTeclaYNoLaEntrega) {
   const CasoTecla casos[] = {
       {"letra", "7\n", "x", "5\n", "leido 5"},
@@ -178,18 +167,19 @@ TEST(PantallaEnTerminal, LaPausaEsperaUnaTeclaYNoLaEntrega) {
       {"enie", "7\n", "\xc3\xb1", "5\n", "leido 5"},
       {"euro", "7\n", "\xe2\x82\xac", "5\n", "leido 5"},
       {"emoji", "7\n", "\xf0\x9f\x98\x80", "5\n", "leido 5"},
-      // An answer the program has read ahead stays for its next read.
+      // Una respuesta que el programa ya ha leído queda para su siguiente
+      // lectura.
       {"respuesta ya leida", "7 8\n", "x", "", "leido 8"},
-      // Answers typed ahead, still in the terminal, neither end the pause
-      // nor get lost, whole lines or half of one.
+      // Las respuestas adelantadas, aún en el terminal, ni terminan la
+      // pausa ni se pierden, sean líneas enteras o media línea.
       {"respuesta adelantada", "7\n8\n", "x", "", "leido 8"},
       {"respuestas adelantadas", "7\n\n8 9\n", "x", "", "leido 8"},
       {"media respuesta adelantada", "7\n8", "x", "\n", "leido 8"},
-      // An end of input typed ahead (Ctrl+D on an empty line) is no key,
-      // and the read after the pause finds it.
+      // Un fin de entrada adelantado (Ctrl+D en una línea vacía) no es una
+      // tecla, y lo encuentra la lectura de después de la pausa.
       {"fin de entrada adelantado", "7\n\x04", "x", "", "sin numero"},
       {"fin tras respuesta adelantada", "7\n8\n\x04", "x", "", "leido 8"},
-      // What follows an end of input typed ahead is no key either.
+      // Lo que sigue a un fin de entrada adelantado tampoco es una tecla.
       {"respuesta tras el fin adelantado",
        "7\n\x04"
        "8\n",
@@ -198,7 +188,7 @@ TEST(PantallaEnTerminal, LaPausaEsperaUnaTeclaYNoLaEntrega) {
        "7\n\x04"
        "8",
        "x", "", "sin numero"},
-      // What is typed right after the key is no part of it.
+      // Lo tecleado justo después de la tecla no forma parte de ella.
       {"tecla y respuesta", "7\n", "x5\n", "", "leido 5"},
       {"flecha y respuesta", "7\n", "\x1b[B5\n", "", "leido 5"},
   };
@@ -206,16 +196,19 @@ TEST(PantallaEnTerminal, LaPausaEsperaUnaTeclaYNoLaEntrega) {
     SCOPED_TRACE(caso.nombre);
     probarTecla(caso);
     if (HasFailure()) {
-      return;  // every failing case costs seconds of waits
+      return;  // cada caso que falla cuesta segundos de esperas
     }
   }
 }
 
 struct CasoSenal {
   const char* nombre;
-  const char* tecla;  // typed to raise the signal; nullptr: sent with kill
+  const char* tecla;  // se teclea para provocar la señal; nullptr: con kill
   int senal;
 };
+
+// Una señal que termina el programa durante la pausa deja el terminal en el
+// modo exacto que tenía, y el programa muere de esa misma señal.
 
 TEST(PantallaEnTerminal, UnaSenalDuranteLaPausaDejaElModoComoEstaba) {
   const CasoSenal casos[] = {
@@ -234,21 +227,21 @@ TEST(PantallaEnTerminal, UnaSenalDuranteLaPausaDejaElModoComoEstaba) {
       terminal.enviarSenal(caso.senal);
     }
     int estado = 0;
-    ASSERT_TRUE(terminal.esperarEstado(estado)) << "the probe did not end";
+    ASSERT_TRUE(terminal.esperarEstado(estado)) << "la sonda no terminó";
     EXPECT_TRUE(WIFSIGNALED(estado) && WTERMSIG(estado) == caso.senal)
-        << "status " << estado;
+        << "estado " << estado;
     compararModo(terminal.modo(), partida);
   }
 }
 
 struct CasoParada {
   const char* nombre;
-  const char* tecla;  // typed to stop the probe; nullptr: SIGTSTP sent
+  const char* tecla;  // se teclea para parar la sonda; nullptr: con SIGTSTP
 };
 
-// Stopped twice, so that the first continue must have set everything up
-// again: the key mode and the handling of the next stop. After each
-// continue the message is written again on a line of its own.
+// Se para dos veces, para que la primera continuación tenga que haberlo
+// preparado todo otra vez: el modo de tecla y el manejo de la siguiente
+// parada. Tras cada continuación el aviso se escribe de nuevo en su línea.
 TEST(PantallaEnTerminal, CtrlZParaConElModoNormalYLaPausaSigue) {
   const CasoParada casos[] = {
       {"Ctrl+Z", "\x1a"},
@@ -259,7 +252,7 @@ TEST(PantallaEnTerminal, CtrlZParaConElModoNormalYLaPausaSigue) {
     const termios partida = modoDePartida();
     TerminalDePrueba terminal(partida);
     ASSERT_NO_FATAL_FAILURE(hastaLaPausa(terminal, "7\n"));
-    std::string mostrado = eco("7\n") + kAviso;
+    std::string mostrado = enTerminal("7\n") + kAvisoDePausa;
     for (int vez = 1; vez <= 2; ++vez) {
       SCOPED_TRACE(vez);
       if (caso.tecla != nullptr) {
@@ -268,14 +261,15 @@ TEST(PantallaEnTerminal, CtrlZParaConElModoNormalYLaPausaSigue) {
         terminal.enviarSenal(SIGTSTP);
       }
       int estado = 0;
-      ASSERT_TRUE(terminal.esperarEstado(estado)) << "the probe did not stop";
+      ASSERT_TRUE(terminal.esperarEstado(estado)) << "la sonda no se paró";
       ASSERT_TRUE(WIFSTOPPED(estado) && WSTOPSIG(estado) == SIGTSTP)
-          << "status " << estado;
+          << "estado " << estado;
       compararModo(terminal.modo(), partida);
 
       terminal.enviarSenal(SIGCONT);
-      ASSERT_TRUE(terminal.esperarModo(true)) << "no key mode after continue";
-      mostrado += std::string("\r\n") + kAviso;
+      ASSERT_TRUE(terminal.esperarModo(true))
+          << "sin modo de tecla tras continuar";
+      mostrado += "\r\n" + kAvisoDePausa;
       ASSERT_TRUE(terminal.esperarSalida(mostrado)) << terminal.salida();
       ASSERT_NO_FATAL_FAILURE(sigueEsperando(terminal));
     }
@@ -285,7 +279,7 @@ TEST(PantallaEnTerminal, CtrlZParaConElModoNormalYLaPausaSigue) {
     ASSERT_TRUE(terminal.esperarModo(false));
     terminal.teclear("5\n");
     ASSERT_NO_FATAL_FAILURE(terminaBien(terminal));
-    const std::string esperada = hastaFin + eco("5\n") + "leido 5\r\n";
+    const std::string esperada = hastaFin + enTerminal("5\n") + "leido 5\r\n";
     terminal.esperarSalida(esperada);
     EXPECT_EQ(terminal.salida(), esperada);
     compararModo(terminal.modo(), partida);

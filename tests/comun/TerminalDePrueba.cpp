@@ -15,6 +15,7 @@
 
 namespace {
 
+// Los plazos se cuentan con un reloj que no salta aunque cambie la hora.
 using Reloj = std::chrono::steady_clock;
 
 Reloj::time_point limiteTras(int esperaMs) {
@@ -27,7 +28,7 @@ int restanteMs(Reloj::time_point limite) {
   return resta.count() > 0 ? static_cast<int>(resta.count()) : 0;
 }
 
-// Polls `descriptor` for input, resuming the wait if a signal cuts it short.
+// Espera entrada en `descriptor`; si una señal corta la espera, la reanuda.
 bool hayEntrada(int descriptor, int esperaMs) {
   const auto limite = limiteTras(esperaMs);
   pollfd sondeo{descriptor, POLLIN, 0};
@@ -39,7 +40,7 @@ bool hayEntrada(int descriptor, int esperaMs) {
   }
 }
 
-// Reads exactly `tamano` bytes within `esperaMs`.
+// Lee exactamente `tamano` bytes en `esperaMs`.
 bool leerCompleto(int descriptor, void* destino, size_t tamano, int esperaMs) {
   const auto limite = limiteTras(esperaMs);
   auto* bytes = static_cast<char*>(destino);
@@ -60,6 +61,7 @@ bool leerCompleto(int descriptor, void* destino, size_t tamano, int esperaMs) {
   return true;
 }
 
+// Escribe los `tamano` bytes, aunque una señal corte la escritura.
 void escribirCompleto(int descriptor, const void* origen, size_t tamano) {
   const auto* bytes = static_cast<const char*>(origen);
   while (tamano > 0) {
@@ -75,17 +77,18 @@ void escribirCompleto(int descriptor, const void* origen, size_t tamano) {
   }
 }
 
+// Que el programa no herede `descriptor`: solo el terminal es suyo.
 void cerrarAlEjecutar(int descriptor) {
   fcntl(descriptor, F_SETFD, FD_CLOEXEC);
 }
 
-// In the program's process, before exec: a process group of its own in the
-// terminal's foreground, as a shell gives a foreground job, with every signal
-// at its default action and unblocked whatever the test runner left, and no
-// core files from SIGQUIT.
+// En el proceso del programa, antes del exec: un grupo de procesos propio en
+// el primer plano del terminal, como el que da una shell a un trabajo en
+// primer plano; cada señal en su acción por omisión y desbloqueada, deje lo
+// que deje quien ejecuta las pruebas; y sin ficheros core por SIGQUIT.
 void prepararPrograma(int terminal) {
   setpgid(0, 0);
-  signal(SIGTTOU, SIG_IGN);  // a background group may then take the terminal
+  signal(SIGTTOU, SIG_IGN);  // así un grupo de fondo puede tomar el terminal
   tcsetpgrp(terminal, getpid());
   for (const int senal : {SIGINT, SIGQUIT, SIGTERM, SIGHUP, SIGTSTP, SIGTTIN,
                           SIGTTOU, SIGPIPE, SIGCHLD}) {
@@ -106,6 +109,17 @@ void prepararPrograma(int terminal) {
 
 }  // namespace
 
+std::string enTerminal(const std::string& texto) {
+  std::string mostrado;
+  for (const char c : texto) {
+    if (c == '\x04') {
+      continue;
+    }
+    mostrado += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  }
+  return mostrado;
+}
+
 TerminalDePrueba::TerminalDePrueba(const termios* modo)
     : maestro_(-1),
       esclavo_(-1),
@@ -122,6 +136,8 @@ TerminalDePrueba::TerminalDePrueba(const termios* modo)
   cerrarAlEjecutar(esclavo_);
 }
 
+// Recoge los estados ya avisados; si el programa no ha terminado, lo mata, y
+// al guardián con él.
 TerminalDePrueba::~TerminalDePrueba() {
   int estado = 0;
   while (programa_ > 0 && !terminado_ && esperarEstado(estado, 0)) {
@@ -150,6 +166,8 @@ bool TerminalDePrueba::lanzar(const std::vector<std::string>& argumentos) {
   }
   argv.push_back(nullptr);
 
+  // Por esta tubería avisa el guardián: primero el pid del programa, luego
+  // cada cambio de estado.
   int tuberia[2];
   if (pipe(tuberia) != 0) {
     return false;
@@ -173,6 +191,8 @@ bool TerminalDePrueba::lanzar(const std::vector<std::string>& argumentos) {
   return true;
 }
 
+// El guardián abre la sesión con el terminal como terminal de control,
+// arranca el programa y avisa de cada parada hasta su fin.
 void TerminalDePrueba::guardar(const std::vector<char*>& argv, int avisos) {
   close(maestro_);
   close(estados_);
@@ -189,7 +209,7 @@ void TerminalDePrueba::guardar(const std::vector<char*>& argv, int avisos) {
     execv(argv[0], argv.data());
     _exit(127);
   }
-  setpgid(programa, programa);  // either side may run first
+  setpgid(programa, programa);  // cualquiera de los dos puede ir primero
   close(esclavo_);
   escribirCompleto(avisos, &programa, sizeof programa);
   for (;;) {

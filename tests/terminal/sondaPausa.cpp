@@ -1,9 +1,9 @@
-// A test-only program that drives the screen controls the way a dialogue
-// does, so that the terminal tests can run them under a pseudo-terminal.
+// Un programa solo para las pruebas: usa los controles de pantalla como lo
+// hace un diálogo, para que las pruebas en un pseudoterminal los ejerciten.
 //
-//   sondaPausa          reads a number, pauses, then reads another number and
-//                       writes "leido <n>" (or "sin numero" if none comes)
-//   sondaPausa limpiar  writes '<', clears the screen, writes '>'
+//   sondaPausa          lee un número, hace una pausa, lee otro número y
+//                       escribe "leido <n>" (o "sin numero" si no llega)
+//   sondaPausa limpiar  escribe '<', limpia la pantalla y escribe '>'
 #include <cstring>
 #include <iostream>
 
