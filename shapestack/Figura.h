@@ -26,9 +26,6 @@ class Figura : public Visualizar {
   Figura(Figura&&) = default;
   Figura& operator=(Figura&&) = default;
 
-  // The operations, in the order of the virtual table that the derived
-  // shapes share.
-
   // "Figura con la forma <forma> y el color <color>".
   void visualizar() const override;
   // Takes colour n from the table 1 Blanco ... 10 Negro; any other n leaves
@@ -38,8 +35,7 @@ class Figura : public Visualizar {
   virtual void dibujar() const;
   virtual void colorear() const;
 
-  // Declared after the operations so that it does not come before them in
-  // the virtual table. A shape is deleted through a pointer to Figura.
+  // Virtual: las figuras se borran a través de un puntero a Figura.
   virtual ~Figura() = default;
 
   const char* getForma() const;
