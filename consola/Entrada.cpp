@@ -6,9 +6,11 @@
 #include <iterator>
 #include <limits>
 #include <locale>
+#include <optional>
 #include <ostream>
 #include <streambuf>
 #include <string>
+#include <utility>
 
 #include "consola/FinDeEntrada.h"
 
@@ -20,33 +22,42 @@ using Rasgos = std::char_traits<char>;
 
 constexpr const char* kDatoNoValido = "Dato no valido, introduce un numero: ";
 
-// The decimal comma, and the point that the standard extraction takes for it.
+// La coma decimal, y el punto que la extracción estándar lee en su lugar.
 constexpr char kComa = ',';
 constexpr char kPunto = '.';
 
 constexpr char kPorCiento = '%';
 
-// A UTF-8 letter is a lead byte (11xxxxxx) followed by at most three
-// continuation bytes (10xxxxxx).
+// Una letra UTF-8 es un byte inicial (11xxxxxx) seguido de hasta tres bytes
+// de continuación (10xxxxxx).
 constexpr std::size_t kMaximoContinuaciones = 3;
 
 bool esDigito(Rasgos::int_type c) { return c >= '0' && c <= '9'; }
 
-// Both take a byte as Rasgos::to_int_type gives it, from 0 to 255.
+// Las dos toman un byte tal como lo da Rasgos::to_int_type, de 0 a 255.
 bool esContinuacion(Rasgos::int_type byte) { return (byte & 0xC0) == 0x80; }
 bool esPrimerByte(Rasgos::int_type byte) { return (byte & 0xC0) == 0xC0; }
 
-// The characters of one real number answer, taken from the input's buffer
-// one at a time and only as the standard extraction asks for them, so that
-// what follows the number stays in the buffer. A comma followed by a digit is
-// handed over as the decimal point. After kLargoMaximoNumero characters it
-// reports the end, so that the extraction never holds more than that.
+// El valor leído, o FinDeEntrada si la entrada se acabó antes.
+template <typename T>
+T valorOLanzar(std::optional<T> leido) {
+  if (!leido) {
+    throw FinDeEntrada();
+  }
+  return std::move(*leido);
+}
+
+// Los caracteres de una respuesta con un número real, sacados del buffer de
+// la entrada de uno en uno y solo cuando la extracción estándar los pide,
+// para que lo que sigue al número se quede en el buffer. Una coma seguida de
+// una cifra se entrega como punto decimal. Pasados kLargoMaximoNumero
+// caracteres dice que no hay más, para que la extracción nunca guarde más.
 class LecturaDeNumero {
  public:
   explicit LecturaDeNumero(std::streambuf& buffer) : buffer_(buffer) {}
 
-  // The character under the read, or end of file at the end of input and
-  // once the answer has grown too long.
+  // El carácter bajo la lectura, o fin de fichero al acabarse la entrada y
+  // cuando la respuesta ya es demasiado larga.
   Rasgos::int_type actual() {
     if (demasiadoLarga()) {
       return Rasgos::eof();
@@ -68,8 +79,8 @@ class LecturaDeNumero {
     ++usados_;
   }
 
-  // Puts back a comma taken to look past it when the extraction stopped
-  // before it ("2.5,3" is 2.5, and ",3" stays).
+  // Devuelve al buffer la coma que se sacó para mirar detrás de ella cuando
+  // la extracción se paró antes ("2.5,3" es 2.5, y ",3" se queda).
   void terminar() {
     if (comaTomada_) {
       comaTomada_ = false;
@@ -85,7 +96,7 @@ class LecturaDeNumero {
     if (!Rasgos::eq_int_type(c, Rasgos::to_int_type(kComa))) {
       return c;
     }
-    // Only what follows the comma tells whether it belongs to the number.
+    // Solo lo que sigue a la coma dice si es parte del número.
     buffer_.sbumpc();
     if (esDigito(buffer_.sgetc())) {
       comaTomada_ = true;
@@ -97,15 +108,16 @@ class LecturaDeNumero {
 
   std::streambuf& buffer_;
   std::size_t usados_ = 0;
-  // The character under the read, once looked at.
+  // El carácter bajo la lectura, una vez mirado.
   Rasgos::int_type actual_ = Rasgos::eof();
   bool visto_ = false;
-  // A comma followed by a digit has been taken out of the buffer and stands
-  // as the point under the read.
+  // Una coma seguida de una cifra ya ha salido del buffer y está bajo la
+  // lectura como punto.
   bool comaTomada_ = false;
 };
 
-// An input iterator over a LecturaDeNumero; a default-made one is the end.
+// Un iterador de entrada sobre una LecturaDeNumero; uno construido por
+// defecto es el final.
 class Caracteres {
  public:
   using iterator_category = std::input_iterator_tag;
@@ -138,10 +150,10 @@ class Caracteres {
   LecturaDeNumero* lectura_ = nullptr;
 };
 
-// The standard extraction of numbers, over the characters above.
+// La extracción estándar de números, sobre los caracteres de arriba.
 class ExtraccionDeNumero : public std::num_get<char, Caracteres> {
  public:
-  // Owned here, not by a locale.
+  // El 1 dice que es de quien la crea, no de un locale.
   ExtraccionDeNumero() : std::num_get<char, Caracteres>(1) {}
   ~ExtraccionDeNumero() override = default;
 
@@ -149,8 +161,8 @@ class ExtraccionDeNumero : public std::num_get<char, Caracteres> {
   ExtraccionDeNumero& operator=(const ExtraccionDeNumero&) = delete;
 };
 
-// Leaves out of `palabra` the bytes kept of the letter that `primeraFuera`,
-// the first byte left out, belongs to, when it continues one.
+// Quita de `palabra` los bytes ya guardados de la letra a la que pertenece
+// `primeraFuera`, el primer byte que se quedó fuera, si continúa una letra.
 void noPartirLetra(std::string& palabra, Rasgos::int_type primeraFuera) {
   if (Rasgos::eq_int_type(primeraFuera, Rasgos::eof()) ||
       !esContinuacion(primeraFuera)) {
@@ -165,107 +177,92 @@ void noPartirLetra(std::string& palabra, Rasgos::int_type primeraFuera) {
       return;
     }
     if (!esContinuacion(byte)) {
-      return;  // not UTF-8: no letter to keep whole
+      return;  // no es UTF-8: no hay letra que guardar entera
     }
   }
 }
 
 }  // namespace
 
-Entrada::Entrada(std::istream& entrada, std::ostream& salida)
-    : entrada_(entrada), salida_(salida) {}
+Entrada::Entrada(std::istream& origen, std::ostream& avisos)
+    : origen_(origen), avisos_(avisos) {}
 
 template <typename T>
-Entrada::Intento Entrada::intentar(T& valor) {
-  // Only blanks and line ends left: the input has ended. Anything else is an
-  // answer, good or bad, even when the end of input cuts it short.
-  if (!(entrada_ >> std::ws) || entrada_.eof()) {
-    return Intento::kFin;
-  }
-  T leido{};
-  if (extraer(leido)) {
-    valor = leido;
-    return Intento::kValor;
-  }
-  entrada_.clear();
-  entrada_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-  return Intento::kErrata;
-}
-
-template <typename T>
-bool Entrada::leerNumero(T& valor) {
+std::optional<T> Entrada::numeroOFin() {
   for (;;) {
-    switch (intentar(valor)) {
-      case Intento::kValor:
-        return true;
-      case Intento::kFin:
-        return false;
-      case Intento::kErrata:
-        salida_ << kDatoNoValido << std::flush;
-        break;
+    // Si solo quedan blancos y saltos de línea, la entrada se ha acabado.
+    // Cualquier otra cosa es una respuesta, buena o mala, aunque el fin de
+    // la entrada la deje a medias.
+    if (!(origen_ >> std::ws) || origen_.eof()) {
+      return std::nullopt;
     }
+    T leido{};
+    if (extraer(leido)) {
+      return leido;
+    }
+    origen_.clear();
+    origen_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    avisos_ << kDatoNoValido << std::flush;
   }
 }
 
-// libstdc++ works an integer out digit by digit and holds none of them, so
-// the stream's own extraction reads an answer of any length in little memory.
+// libstdc++ calcula un entero cifra a cifra sin guardar ninguna, así que la
+// extracción del propio flujo lee una respuesta de cualquier largo con poca
+// memoria.
 bool Entrada::extraer(int& valor) {
-  return static_cast<bool>(entrada_ >> valor);
+  return static_cast<bool>(origen_ >> valor);
 }
 
-// libstdc++'s own extraction of a float collects the whole answer before it
-// converts it. This one runs the same extraction of the stream's locale over
-// the characters of a LecturaDeNumero, and sets the stream's state as the
-// stream's own would, unless the answer was too long.
+// La extracción de un float de libstdc++ junta la respuesta entera antes de
+// convertirla. Esta hace la misma extracción, la del locale del flujo, sobre
+// los caracteres de una LecturaDeNumero, y deja el estado del flujo como lo
+// dejaría la del propio flujo, salvo cuando la respuesta es demasiado larga.
 bool Entrada::extraer(float& valor) {
-  const std::istream::sentry centinela(entrada_);
+  const std::istream::sentry centinela(origen_);
   if (!centinela) {
     return false;
   }
-  LecturaDeNumero lectura(*entrada_.rdbuf());
+  LecturaDeNumero lectura(*origen_.rdbuf());
   const ExtraccionDeNumero extraccion;
   std::ios_base::iostate estado = std::ios_base::goodbit;
   float leido = 0;
-  extraccion.get(Caracteres(lectura), Caracteres(), entrada_, estado, leido);
+  extraccion.get(Caracteres(lectura), Caracteres(), origen_, estado, leido);
   lectura.terminar();
   if (lectura.demasiadoLarga()) {
     return false;
   }
-  entrada_.setstate(estado);
-  if (entrada_.fail()) {
+  origen_.setstate(estado);
+  if (origen_.fail()) {
     return false;
   }
   valor = leido;
   return true;
 }
 
-bool Entrada::leerEntero(int& valor) { return leerNumero(valor); }
+std::optional<int> Entrada::enteroOFin() { return numeroOFin<int>(); }
 
-bool Entrada::leerReal(float& valor) { return leerNumero(valor); }
-
-bool Entrada::leerPorcentaje(float& valor) {
-  if (!leerReal(valor)) {
-    return false;
-  }
-  std::streambuf& buffer = *entrada_.rdbuf();
-  if (Rasgos::eq_int_type(buffer.sgetc(), Rasgos::to_int_type(kPorCiento))) {
+std::optional<float> Entrada::porcentajeOFin() {
+  const std::optional<float> valor = numeroOFin<float>();
+  std::streambuf& buffer = *origen_.rdbuf();
+  if (valor &&
+      Rasgos::eq_int_type(buffer.sgetc(), Rasgos::to_int_type(kPorCiento))) {
     buffer.sbumpc();
   }
-  return true;
+  return valor;
 }
 
-bool Entrada::leerPalabra(std::string& palabra, std::size_t maximoBytes) {
-  const std::istream::sentry centinela(entrada_);
+std::optional<std::string> Entrada::palabraOFin(std::size_t maximoBytes) {
+  const std::istream::sentry centinela(origen_);
   if (!centinela) {
-    return false;
+    return std::nullopt;
   }
-  const auto& tipos = std::use_facet<std::ctype<char>>(entrada_.getloc());
-  std::streambuf& buffer = *entrada_.rdbuf();
+  const auto& tipos = std::use_facet<std::ctype<char>>(origen_.getloc());
+  std::streambuf& buffer = *origen_.rdbuf();
   std::string leida;
   Rasgos::int_type primeraFuera = Rasgos::eof();
   for (Rasgos::int_type c = buffer.sgetc();; c = buffer.snextc()) {
     if (Rasgos::eq_int_type(c, Rasgos::eof())) {
-      entrada_.setstate(std::ios_base::eofbit);
+      origen_.setstate(std::ios_base::eofbit);
       break;
     }
     const char letra = Rasgos::to_char_type(c);
@@ -279,45 +276,15 @@ bool Entrada::leerPalabra(std::string& palabra, std::size_t maximoBytes) {
     }
   }
   noPartirLetra(leida, primeraFuera);
-  palabra = std::move(leida);
-  return true;
+  return leida;
 }
 
-int Entrada::entero() {
-  int valor = 0;
-  if (!leerEntero(valor)) {
-    throw FinDeEntrada();
-  }
-  return valor;
-}
+int Entrada::entero() { return valorOLanzar(enteroOFin()); }
 
-float Entrada::real() {
-  float valor = 0;
-  if (!leerReal(valor)) {
-    throw FinDeEntrada();
-  }
-  return valor;
-}
+float Entrada::real() { return valorOLanzar(numeroOFin<float>()); }
 
 std::string Entrada::palabra(std::size_t maximoBytes) {
-  std::string valor;
-  if (!leerPalabra(valor, maximoBytes)) {
-    throw FinDeEntrada();
-  }
-  return valor;
-}
-
-std::optional<int> Entrada::opcion() {
-  int valor = 0;
-  switch (intentar(valor)) {
-    case Intento::kValor:
-      return valor;
-    case Intento::kFin:
-      throw FinDeEntrada();
-    case Intento::kErrata:
-      break;
-  }
-  return std::nullopt;
+  return valorOLanzar(palabraOFin(maximoBytes));
 }
 
 }  // namespace consola

@@ -20,8 +20,8 @@ struct Sesion::Partes {
         excepcionesCin(std::cin.exceptions()),
         excepcionesCout(std::cout.exceptions()),
         respuestas(std::cin, std::cout) {
-    // The streams pass on what their buffers throw, ErrorDeConsola, instead
-    // of keeping it as a bad state that nobody looks at.
+    // Los flujos dejan pasar lo que lanzan sus buffers, ErrorDeConsola, en
+    // lugar de guardarlo como un estado de error que nadie mira.
     std::cin.exceptions(std::ios::badbit);
     std::cout.exceptions(std::ios::badbit);
   }
@@ -39,7 +39,7 @@ struct Sesion::Partes {
   Partes& operator=(Partes&&) = delete;
 
   SalidaEstandar salida;
-  EntradaEstandar entrada;  // writes `salida` out before it waits
+  EntradaEstandar entrada;  // escribe `salida` antes de esperar
   Pantalla pantalla;
   std::streambuf* cinAnterior;
   std::streambuf* coutAnterior;
@@ -52,15 +52,15 @@ Sesion::Sesion(const char* programa)
     : programa_(programa), partes_(std::make_unique<Partes>()) {}
 
 Sesion::~Sesion() {
-  // Whatever is still held goes out even if main never ended the session;
-  // there is nobody left to tell of a failure.
+  // Lo que aún se guarda sale aunque el main no haya terminado la sesión; si
+  // falla, ya no queda nadie a quien decírselo.
   try {
     partes_->salida.vaciar();
   } catch (const ErrorDeConsola&) {
   }
 }
 
-Entrada& Sesion::entrada() { return partes_->respuestas; }
+Entrada& Sesion::respuestas() { return partes_->respuestas; }
 
 void Sesion::limpiarPantalla() { partes_->pantalla.limpiar(); }
 
@@ -68,7 +68,12 @@ void Sesion::pausar() { partes_->pantalla.pausar(); }
 
 int Sesion::terminar() { return terminarCon(""); }
 
-int Sesion::terminarAlFinDeEntrada() { return terminarCon("\n"); }
+int Sesion::terminar(const FinAnticipado& fin) {
+  if (fin.motivo() == FinAnticipado::Motivo::kFinDeEntrada) {
+    return terminarCon("\n");
+  }
+  return terminarConError(fin);
+}
 
 int Sesion::terminarCon(const char* final) {
   try {
@@ -80,13 +85,13 @@ int Sesion::terminarCon(const char* final) {
   return 0;
 }
 
-int Sesion::terminarConError(const ErrorDeConsola& error) {
-  const char* que = error.flujo() == ErrorDeConsola::Flujo::kEntrada
+int Sesion::terminarConError(const FinAnticipado& error) {
+  const char* que = error.motivo() == FinAnticipado::Motivo::kErrorDeEntrada
                         ? ": no se puede leer la entrada: "
                         : ": no se puede escribir en la salida: ";
   const std::string mensaje =
       std::string(programa_) + que + std::strerror(error.codigo()) + "\n";
-  // Nothing more can be done if standard error fails too.
+  // Si también falla la salida de errores, no se puede hacer nada más.
   static_cast<void>(
       sistema::escribir(sistema::kErrores, mensaje.data(), mensaje.size()));
   return 1;

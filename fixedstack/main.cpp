@@ -1,4 +1,5 @@
-// fixedstack: a ten-slot integer queue and stack driven by a numbered menu.
+// fixedstack: una cola y una pila de diez enteros manejadas con un menú
+// numerado.
 
 #include <iostream>
 
@@ -11,23 +12,25 @@ namespace {
 
 enum class Opcion { kPush = 1, kPop, kDelete, kFin };
 
-// Which container an answer picks: 1 the queue, any other number the stack.
+// El contenedor que elige una respuesta: 1 la cola, cualquier otro número la
+// pila.
 enum class Contenedor { kCola, kPila };
 
-Opcion leerOpcion(consola::Sesion& sesion) {
+// Escribe el menú y devuelve la opción elegida, ya dentro del rango.
+Opcion elegirEnElMenu(consola::Sesion& sesion) {
   std::cout << "1. PUSH: insertar un elemento" << std::endl;
   std::cout << "2. POP: sacar un elemento" << std::endl;
   std::cout << "3. DELETE: borrar todos los elementos" << std::endl;
   std::cout << "4. FIN" << std::endl;
-  return static_cast<Opcion>(consola::leerOpcionYLimpiarPantalla(
-      sesion, static_cast<int>(Opcion::kFin),
-      "Numero erroneo debe estar comprendido en 1 y 4: ",
-      consola::FinDelAviso::kRespuestaEnSuLinea));
+  return consola::leerOpcionYLimpiarPantalla(
+      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 4: ",
+      consola::FinDelAviso::kRespuestaEnSuLinea);
 }
 
-Contenedor pedirContenedor(consola::Entrada& entrada, const char* pregunta) {
+// Hace la pregunta y lee a qué contenedor se refiere la respuesta.
+Contenedor pedirContenedor(consola::Entrada& respuestas, const char* pregunta) {
   std::cout << pregunta;
-  return entrada.entero() == 1 ? Contenedor::kCola : Contenedor::kPila;
+  return respuestas.entero() == 1 ? Contenedor::kCola : Contenedor::kPila;
 }
 
 void escribirElementos(const int* elementos, int cuantos) {
@@ -36,6 +39,7 @@ void escribirElementos(const int* elementos, int cuantos) {
   }
 }
 
+// Los diez huecos de cada contenedor, también los vacíos (-1).
 void escribirListado(const ColaFija& cola, const PilaFija& pila) {
   std::cout << "Cola: " << std::endl;
   escribirElementos(cola.getElementos(), ColaFija::kCapacidad);
@@ -45,18 +49,19 @@ void escribirListado(const ColaFija& cola, const PilaFija& pila) {
   std::cout << std::endl;
 }
 
+// El menú se repite hasta que se elige FIN; tras cada operación se listan
+// los dos contenedores.
 void dialogo(consola::Sesion& sesion) {
-  consola::Entrada& entrada = sesion.entrada();
+  consola::Entrada& respuestas = sesion.respuestas();
   ColaFija c1;
   PilaFija p1;
-  for (Opcion opcion = leerOpcion(sesion); opcion != Opcion::kFin;
-       opcion = leerOpcion(sesion)) {
-    switch (opcion) {
+  for (;;) {
+    switch (elegirEnElMenu(sesion)) {
       case Opcion::kPush: {
         const Contenedor contenedor =
-            pedirContenedor(entrada, "Que quieres usar cola(1), pila(2)? ");
+            pedirContenedor(respuestas, "Que quieres usar cola(1), pila(2)? ");
         std::cout << "Que numero quieres introducir? ";
-        const int numero = entrada.entero();
+        const int numero = respuestas.entero();
         std::cout << std::endl;
         if (contenedor == Contenedor::kCola) {
           c1.insertar(numero);
@@ -65,24 +70,28 @@ void dialogo(consola::Sesion& sesion) {
         }
         break;
       }
-      case Opcion::kPop:
-        if (pedirContenedor(entrada, "Que quieres usar cola(1), pila(2)? ") ==
-            Contenedor::kCola) {
+      case Opcion::kPop: {
+        const Contenedor contenedor =
+            pedirContenedor(respuestas, "Que quieres usar cola(1), pila(2)? ");
+        if (contenedor == Contenedor::kCola) {
           c1.sacar();
         } else {
           p1.sacar();
         }
         break;
-      case Opcion::kDelete:
-        if (pedirContenedor(entrada, "Que quieres borrar cola(1), pila(2)? ") ==
-            Contenedor::kCola) {
+      }
+      case Opcion::kDelete: {
+        const Contenedor contenedor = pedirContenedor(
+            respuestas, "Que quieres borrar cola(1), pila(2)? ");
+        if (contenedor == Contenedor::kCola) {
           c1.borrar();
         } else {
           p1.borrar();
         }
         break;
+      }
       case Opcion::kFin:
-        break;  // the loop ends before it comes here
+        return;  // sin listado, pausa ni borrado
     }
     escribirListado(c1, p1);
     sesion.pausar();
@@ -92,14 +101,16 @@ void dialogo(consola::Sesion& sesion) {
 
 }  // namespace
 
+// La sesión, el diálogo y una sola salida. El diálogo acaba al elegir FIN, o
+// se corta antes con un FinAnticipado (se acabó la entrada o falló la
+// consola); en cada caso la sesión termina con la salida y el estado que
+// tocan.
 int main() {
   consola::Sesion sesion("fixedstack");
   try {
     dialogo(sesion);
-  } catch (const consola::FinDeEntrada&) {
-    return sesion.terminarAlFinDeEntrada();
-  } catch (const consola::ErrorDeConsola& error) {
-    return sesion.terminarConError(error);
+  } catch (const consola::FinAnticipado& fin) {
+    return sesion.terminar(fin);
   }
   return sesion.terminar();
 }

@@ -1,5 +1,6 @@
-// growstack: a growable integer queue and stack driven by a numbered menu,
-// built with the default sizes or with sizes the user types.
+// growstack: una cola y una pila de enteros que crecen al llenarse,
+// manejadas con un menú numerado y construidas con los tamaños por defecto o
+// con los que teclea el usuario.
 
 #include <iostream>
 
@@ -12,54 +13,58 @@ namespace {
 
 enum class Opcion { kPush = 1, kPop, kDelete, kFin };
 
-// Which container an answer picks: 1 the queue, any other number the stack.
+// El contenedor que elige una respuesta: 1 la cola, cualquier otro número la
+// pila.
 enum class Contenedor { kCola, kPila };
 
-Opcion leerOpcion(consola::Sesion& sesion) {
+// Escribe el menú y devuelve la opción elegida, ya dentro del rango.
+Opcion elegirEnElMenu(consola::Sesion& sesion) {
   std::cout << "1. PUSH: insertar un elemento" << std::endl;
   std::cout << "2. POP: sacar un elemento" << std::endl;
   std::cout << "3. DELETE: borrar todos los elementos" << std::endl;
   std::cout << "4. FIN" << std::endl;
-  return static_cast<Opcion>(consola::leerOpcionYLimpiarPantalla(
-      sesion, static_cast<int>(Opcion::kFin),
-      "Numero erroneo debe estar comprendido en 1 y 4: ",
-      consola::FinDelAviso::kRespuestaEnSuLinea));
+  return consola::leerOpcionYLimpiarPantalla(
+      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 4: ",
+      consola::FinDelAviso::kRespuestaEnSuLinea);
 }
 
-Contenedor pedirContenedor(consola::Entrada& entrada, const char* pregunta) {
+// Hace la pregunta y lee a qué contenedor se refiere la respuesta.
+Contenedor pedirContenedor(consola::Entrada& respuestas, const char* pregunta) {
   std::cout << pregunta;
-  return entrada.entero() == 1 ? Contenedor::kCola : Contenedor::kPila;
+  return respuestas.entero() == 1 ? Contenedor::kCola : Contenedor::kPila;
 }
 
-// A number read until it lies in minimo..maximo; `aviso` asks again.
-int leerEnRango(consola::Entrada& entrada, int minimo, int maximo,
+// Lee un número hasta que quede entre minimo y maximo; `aviso` lo pide otra
+// vez.
+int leerEnRango(consola::Entrada& respuestas, int minimo, int maximo,
                 const char* aviso) {
-  int valor = entrada.entero();
+  int valor = respuestas.entero();
   while (valor < minimo || valor > maximo) {
     std::cout << aviso;
-    valor = entrada.entero();
+    valor = respuestas.entero();
   }
   return valor;
 }
 
-// Asks whether to keep the default containers; if not, replaces both with
-// ones of the size and growth step the user types.
-void construir(consola::Entrada& entrada, Cola& c1, Pila& p1) {
+// Pregunta si se quedan los contenedores por defecto; si no, los cambia los
+// dos por otros del tamaño y el crecimiento que teclee el usuario.
+void construir(consola::Entrada& respuestas, Cola& c1, Pila& p1) {
   std::cout << "Quieres construirlo por defecto(1) o con parametros(2)? ";
-  if (entrada.entero() == 1) {
+  if (respuestas.entero() == 1) {
     return;
   }
   std::cout << "Que tamanio quieres de inicio? ";
   const int tam =
-      leerEnRango(entrada, 1, Cola::kTamanioMaximo,
+      leerEnRango(respuestas, 1, Cola::kTamanioMaximo,
                   "El tamanio de inicio debe estar entre 1 y 1000000: ");
   std::cout << "Que tamanio de crecimiento deseas? ";
-  const int cre = leerEnRango(entrada, 0, Cola::kCrecimientoMaximo,
+  const int cre = leerEnRango(respuestas, 0, Cola::kCrecimientoMaximo,
                               "El crecimiento debe estar entre 0 y 1000000: ");
   c1 = Cola(tam, cre);
   p1 = Pila(tam, cre);
 }
 
+// Los huecos de cada contenedor, también los vacíos (-1).
 void escribirListado(const Cola& cola, const Pila& pila) {
   std::cout << "Cola: ";
   cola.mostrar();
@@ -69,20 +74,21 @@ void escribirListado(const Cola& cola, const Pila& pila) {
   std::cout << std::endl;
 }
 
+// Primero la construcción; luego el menú se repite hasta que se elige FIN, y
+// tras cada operación se listan los dos contenedores.
 void dialogo(consola::Sesion& sesion) {
-  consola::Entrada& entrada = sesion.entrada();
+  consola::Entrada& respuestas = sesion.respuestas();
   Cola c1;
   Pila p1;
-  construir(entrada, c1, p1);
+  construir(respuestas, c1, p1);
   sesion.limpiarPantalla();
-  for (Opcion opcion = leerOpcion(sesion); opcion != Opcion::kFin;
-       opcion = leerOpcion(sesion)) {
-    switch (opcion) {
+  for (;;) {
+    switch (elegirEnElMenu(sesion)) {
       case Opcion::kPush: {
         const Contenedor contenedor =
-            pedirContenedor(entrada, "Que quieres usar cola(1), pila(2)? ");
+            pedirContenedor(respuestas, "Que quieres usar cola(1), pila(2)? ");
         std::cout << "Que numero quieres introducir? ";
-        const int numero = entrada.entero();
+        const int numero = respuestas.entero();
         std::cout << std::endl;
         const bool guardado = (contenedor == Contenedor::kCola)
                                   ? c1.insertar(numero)
@@ -93,24 +99,28 @@ void dialogo(consola::Sesion& sesion) {
         }
         break;
       }
-      case Opcion::kPop:
-        if (pedirContenedor(entrada, "Que quieres usar cola(1), pila(2)? ") ==
-            Contenedor::kCola) {
+      case Opcion::kPop: {
+        const Contenedor contenedor =
+            pedirContenedor(respuestas, "Que quieres usar cola(1), pila(2)? ");
+        if (contenedor == Contenedor::kCola) {
           c1.sacar();
         } else {
           p1.sacar();
         }
         break;
-      case Opcion::kDelete:
-        if (pedirContenedor(entrada, "Que quieres borrar cola(1), pila(2)? ") ==
-            Contenedor::kCola) {
+      }
+      case Opcion::kDelete: {
+        const Contenedor contenedor = pedirContenedor(
+            respuestas, "Que quieres borrar cola(1), pila(2)? ");
+        if (contenedor == Contenedor::kCola) {
           c1.borrar();
         } else {
           p1.borrar();
         }
         break;
+      }
       case Opcion::kFin:
-        break;  // the loop ends before it comes here
+        return;  // sin listado, pausa ni borrado
     }
     escribirListado(c1, p1);
     sesion.pausar();
@@ -120,14 +130,16 @@ void dialogo(consola::Sesion& sesion) {
 
 }  // namespace
 
+// La sesión, el diálogo y una sola salida. El diálogo acaba al elegir FIN, o
+// se corta antes con un FinAnticipado (se acabó la entrada o falló la
+// consola); en cada caso la sesión termina con la salida y el estado que
+// tocan.
 int main() {
   consola::Sesion sesion("growstack");
   try {
     dialogo(sesion);
-  } catch (const consola::FinDeEntrada&) {
-    return sesion.terminarAlFinDeEntrada();
-  } catch (const consola::ErrorDeConsola& error) {
-    return sesion.terminarConError(error);
+  } catch (const consola::FinAnticipado& fin) {
+    return sesion.terminar(fin);
   }
   return sesion.terminar();
 }

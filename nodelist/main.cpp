@@ -1,4 +1,5 @@
-// nodelist: a singly linked list of integers driven by a numbered menu.
+// nodelist: una lista simplemente enlazada de enteros manejada con un menú
+// numerado.
 
 #include <iostream>
 
@@ -17,42 +18,52 @@ enum class Opcion {
   kFin
 };
 
-Opcion leerOpcion(consola::Sesion& sesion) {
+// Escribe el menú y devuelve la opción elegida, ya dentro del rango.
+Opcion elegirEnElMenu(consola::Sesion& sesion) {
   std::cout << "1. INSERTAR NODO PRINCIPIO" << std::endl;
   std::cout << "2. INSERTAR NODO FINAL" << std::endl;
   std::cout << "3. BORRAR UN NODO" << std::endl;
   std::cout << "4. BUSCAR UN NODO" << std::endl;
   std::cout << "5. MOSTRAR LA LISTA" << std::endl;
   std::cout << "6. FIN" << std::endl;
-  return static_cast<Opcion>(consola::leerOpcionYLimpiarPantalla(
-      sesion, static_cast<int>(Opcion::kFin),
-      "Numero erroneo debe estar comprendido en 1 y 6",
-      consola::FinDelAviso::kLineaPropia));
+  return consola::leerOpcionYLimpiarPantalla(
+      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 6",
+      consola::FinDelAviso::kLineaPropia);
 }
 
-int leerDato(consola::Entrada& entrada, const char* pregunta) {
+// Hace la pregunta y lee el número de la respuesta.
+int leerDato(consola::Entrada& respuestas, const char* pregunta) {
   std::cout << pregunta;
-  return entrada.entero();
+  return respuestas.entero();
 }
 
+// Espera un Intro antes de acabar: la primera lectura se lleva lo que seguía
+// al 6 (su salto de línea) y la segunda espera la tecla siguiente. Si la
+// entrada se ha acabado, las dos vuelven enseguida.
+void esperarIntro() {
+  std::cin.get();
+  std::cin.get();
+}
+
+// El menú se repite hasta que se elige FIN, que espera un Intro y acaba.
 void dialogo(consola::Sesion& sesion) {
-  consola::Entrada& entrada = sesion.entrada();
+  consola::Entrada& respuestas = sesion.respuestas();
   Lista l1;
-  for (Opcion opcion = leerOpcion(sesion); opcion != Opcion::kFin;
-       opcion = leerOpcion(sesion)) {
+  for (;;) {
+    const Opcion opcion = elegirEnElMenu(sesion);
     switch (opcion) {
       case Opcion::kInsertarPrincipio:
-        l1.insertarPrincipio(leerDato(entrada, "Introduce un dato: "));
+        l1.insertarPrincipio(leerDato(respuestas, "Introduce un dato: "));
         break;
       case Opcion::kInsertarFinal:
-        l1.insertarFinal(leerDato(entrada, "Introduce un dato: "));
+        l1.insertarFinal(leerDato(respuestas, "Introduce un dato: "));
         break;
       case Opcion::kBorrar:
-        l1.borrar(leerDato(entrada, "Que nodo quieres borrar? "));
+        l1.borrar(leerDato(respuestas, "Que nodo quieres borrar? "));
         break;
       case Opcion::kBuscar:
-        // The search shows nothing, found or not.
-        l1.buscar(leerDato(entrada, "Introduce un dato: "));
+        // La búsqueda no muestra nada, encuentre el dato o no.
+        l1.buscar(leerDato(respuestas, "Introduce un dato: "));
         break;
       case Opcion::kMostrar:
         std::cout << "Lista: " << std::endl;
@@ -60,30 +71,29 @@ void dialogo(consola::Sesion& sesion) {
         std::cout << std::endl;
         break;
       case Opcion::kFin:
-        break;  // the loop ends before it comes here
+        esperarIntro();
+        return;
     }
-    // A deletion says nothing about its result: the menu follows at once.
+    // Un borrado no dice nada de su resultado: el menú sigue enseguida.
     if (opcion != Opcion::kBorrar) {
       sesion.pausar();
       sesion.limpiarPantalla();
     }
   }
-  // Wait for Enter: the first read takes what followed the 6 (its line end),
-  // the second waits for the next key. At end of input both return at once.
-  std::cin.get();
-  std::cin.get();
 }
 
 }  // namespace
 
+// La sesión, el diálogo y una sola salida. El diálogo acaba al elegir FIN, o
+// se corta antes con un FinAnticipado (se acabó la entrada o falló la
+// consola); en cada caso la sesión termina con la salida y el estado que
+// tocan.
 int main() {
   consola::Sesion sesion("nodelist");
   try {
     dialogo(sesion);
-  } catch (const consola::FinDeEntrada&) {
-    return sesion.terminarAlFinDeEntrada();
-  } catch (const consola::ErrorDeConsola& error) {
-    return sesion.terminarConError(error);
+  } catch (const consola::FinAnticipado& fin) {
+    return sesion.terminar(fin);
   }
   return sesion.terminar();
 }

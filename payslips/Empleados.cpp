@@ -44,26 +44,23 @@ float Empleados::salarioFinal(float bonificacion) const {
 
 std::optional<float> Empleados::empezarNomina(consola::Sesion& sesion,
                                               const char* tipo) const {
-  consola::Entrada& entrada = sesion.entrada();
+  consola::Entrada& respuestas = sesion.respuestas();
 
   // El mes se lee como una sola palabra, sea cual sea su longitud, para que
   // una palabra larga no se parta en respuestas siguientes; solo se guarda lo
   // que cabe, nunca media letra.
   std::cout << "Introduce el mes: ";
-  std::string palabra;
-  entrada.leerPalabra(palabra, kTamanioMes - 1);
+  const std::string palabra =
+      respuestas.palabraOFin(kTamanioMes - 1).value_or("");
   char mes[kTamanioMes];
   copiarTexto(mes, sizeof mes, palabra.c_str());
 
   std::optional<float> porcentaje;
   std::cout << "Este mes hay bonificacion? (1-Si, 2-No)";
-  int respuesta = 0;
-  if (entrada.leerEntero(respuesta) && respuesta == kRespuestaSi) {
+  // Al acabarse la entrada no hay respuesta, y tampoco bonificación.
+  if (respuestas.enteroOFin() == kRespuestaSi) {
     std::cout << "De cuanto es esta bonificacion? (Valor entre 0% y 100%)";
-    float leido = 0;
-    if (entrada.leerPorcentaje(leido)) {
-      porcentaje = leido;
-    }
+    porcentaje = respuestas.porcentajeOFin();
   }
 
   sesion.limpiarPantalla();

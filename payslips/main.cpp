@@ -1,5 +1,5 @@
-// payslips: the month's payslips of the company's four employees, one after
-// the other, each asking its month and an optional bonus.
+// payslips: las nóminas del mes de los cuatro empleados de la empresa, una
+// tras otra, cada una con su mes y una bonificación si se quiere.
 
 #include <iostream>
 #include <memory>
@@ -19,6 +19,7 @@ constexpr int kNumeroEmpleados = 4;
 
 int main() {
   consola::Sesion sesion("payslips");
+  // Los cuatro empleados de la empresa, en el orden de sus nóminas.
   const std::unique_ptr<InterfazNomina> empleados[kNumeroEmpleados] = {
       std::make_unique<Fijo>("Ramon Escalante", "Calle Alcala,12",
                              "Espiritu Santo", 1200),
@@ -28,18 +29,20 @@ int main() {
       std::make_unique<Comisionsalario>("Raul Herrero", "Calle Estrecho,47",
                                         "ING", 200, 1000, 30),
   };
-  // The end of input never ends the run early: a month read there is empty
-  // and no bonus is asked, so only an error of the console stops it.
+  // El fin de la entrada no corta las nóminas: un mes leído entonces queda
+  // vacío y no hay bonificación. Solo un error de la consola las corta antes,
+  // con un FinAnticipado, y la sesión termina con la salida y el estado que
+  // tocan.
   try {
-    // Each payslip ends on a cleared screen; the line end leaves its first
-    // line empty.
+    // Cada nómina acaba con la pantalla borrada; el salto de línea deja
+    // vacía la primera línea de la pantalla nueva.
     for (const auto& empleado : empleados) {
       empleado->emitirNomina(sesion);
       std::cout << std::endl;
     }
     sesion.pausar();
-  } catch (const consola::ErrorDeConsola& error) {
-    return sesion.terminarConError(error);
+  } catch (const consola::FinAnticipado& fin) {
+    return sesion.terminar(fin);
   }
   return sesion.terminar();
 }

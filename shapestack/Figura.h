@@ -28,9 +28,6 @@ class Figura : public Visualizar {
   Figura(Figura&&) = default;
   Figura& operator=(Figura&&) = default;
 
-  // The operations, in the order of the virtual table that the derived
-  // shapes share.
-
   // "Figura con la forma <forma> y el color <color>".
   void visualizar() const override;
   // Toma el color n de la tabla 1 Blanco ... 10 Negro; con cualquier otro n
@@ -40,8 +37,7 @@ class Figura : public Visualizar {
   virtual void dibujar() const;
   virtual void colorear() const;
 
-  // Declared after the operations so that it does not come before them in
-  // the virtual table. A shape is deleted through a pointer to Figura.
+  // Virtual: las figuras se borran a través de un puntero a Figura.
   virtual ~Figura() = default;
 
   const char* getForma() const;

@@ -1,6 +1,6 @@
-// shapestack: a queue and a stack of up to ten shapes each, driven by a
-// numbered menu; after every action each held shape describes, draws and
-// colours itself.
+// shapestack: una cola y una pila de hasta diez figuras cada una, manejadas
+// con un menú numerado; tras cada operación cada figura guardada se
+// describe, se dibuja y se colorea.
 
 #include <iostream>
 #include <memory>
@@ -17,50 +17,53 @@ namespace {
 
 enum class Opcion { kPush = 1, kPop, kDelete, kFin };
 
-// Which container an answer picks: 1 the queue, any other number the stack.
+// El contenedor que elige una respuesta: 1 la cola, cualquier otro número la
+// pila.
 enum class Contenedor { kCola, kPila };
 
-// Only answer 1 picks a square.
+// Solo la respuesta 1 elige un cuadrado.
 constexpr int kCuadrado = 1;
 
-Opcion leerOpcion(consola::Sesion& sesion) {
+// Escribe el menú y devuelve la opción elegida, ya dentro del rango.
+Opcion elegirEnElMenu(consola::Sesion& sesion) {
   std::cout << "1. PUSH: insertar un elemento" << std::endl;
   std::cout << "2. POP: sacar un elemento" << std::endl;
   std::cout << "3. DELETE: borrar todos los elementos" << std::endl;
   std::cout << "4. FIN" << std::endl;
-  return static_cast<Opcion>(consola::leerOpcionYLimpiarPantalla(
-      sesion, static_cast<int>(Opcion::kFin),
-      "Numero erroneo debe estar comprendido en 1 y 4",
-      consola::FinDelAviso::kLineaPropia));
+  return consola::leerOpcionYLimpiarPantalla(
+      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 4",
+      consola::FinDelAviso::kLineaPropia);
 }
 
-Contenedor pedirContenedor(consola::Entrada& entrada, const char* pregunta) {
+// Hace la pregunta y lee a qué contenedor se refiere la respuesta.
+Contenedor pedirContenedor(consola::Entrada& respuestas, const char* pregunta) {
   std::cout << pregunta;
-  return entrada.entero() == 1 ? Contenedor::kCola : Contenedor::kPila;
+  return respuestas.entero() == 1 ? Contenedor::kCola : Contenedor::kPila;
 }
 
-// Asks for a square or a circle and its colour and size. The shape is made
-// only once every answer is in, and is handed back owned.
-std::unique_ptr<Figura> pedirFigura(consola::Entrada& entrada) {
+// Pregunta si es un cuadrado o un círculo, su color y su tamaño. La figura
+// solo se crea cuando están todas las respuestas; quien la recibe es su
+// dueño.
+std::unique_ptr<Figura> pedirFigura(consola::Entrada& respuestas) {
   std::cout << "Que objeto quieres introducir cuadrado(1) o circulo(2)? ";
-  const int tipo = entrada.entero();
+  const int tipo = respuestas.entero();
   std::cout << std::endl;
   if (tipo == kCuadrado) {
     std::cout << "Que color tiene el cuadrado? ";
-    const std::string color = entrada.palabra(Figura::kLargoTexto);
+    const std::string color = respuestas.palabra(Figura::kLargoTexto);
     std::cout << "Que lado tiene el cuadrado? ";
-    const float lado = entrada.real();
+    const float lado = respuestas.real();
     return std::make_unique<Cuadrado>(color.c_str(), lado);
   }
   std::cout << "Que color tiene el circulo? ";
-  const std::string color = entrada.palabra(Figura::kLargoTexto);
+  const std::string color = respuestas.palabra(Figura::kLargoTexto);
   std::cout << "Que radio tiene el circulo? ";
-  const float radio = entrada.real();
+  const float radio = respuestas.real();
   return std::make_unique<Circulo>(color.c_str(), radio);
 }
 
-// One listing screen: each shape from slot 0 to the first empty slot under
-// its heading, then a line end, the pause and the clear.
+// Una pantalla del listado: cada figura, desde el hueco 0 hasta el primero
+// vacío, bajo su título; luego un salto de línea, la pausa y el borrado.
 template <typename ContenedorDeFiguras>
 void escribirPantalla(consola::Sesion& sesion, const char* titulo,
                       const ContenedorDeFiguras& contenedor) {
@@ -80,23 +83,25 @@ void escribirPantalla(consola::Sesion& sesion, const char* titulo,
   sesion.limpiarPantalla();
 }
 
+// Primero la pantalla de la cola y luego la de la pila.
 void escribirListado(consola::Sesion& sesion, const ColaFiguras& cola,
                      const PilaFiguras& pila) {
   escribirPantalla(sesion, "Cola", cola);
   escribirPantalla(sesion, "Pila", pila);
 }
 
+// El menú se repite hasta que se elige FIN; tras cada operación se listan
+// los dos contenedores.
 void dialogo(consola::Sesion& sesion) {
-  consola::Entrada& entrada = sesion.entrada();
+  consola::Entrada& respuestas = sesion.respuestas();
   ColaFiguras c1;
   PilaFiguras p1;
-  for (Opcion opcion = leerOpcion(sesion); opcion != Opcion::kFin;
-       opcion = leerOpcion(sesion)) {
-    switch (opcion) {
+  for (;;) {
+    switch (elegirEnElMenu(sesion)) {
       case Opcion::kPush: {
         const Contenedor contenedor =
-            pedirContenedor(entrada, "Que quieres usar cola(1), pila(2)? ");
-        std::unique_ptr<Figura> figura = pedirFigura(entrada);
+            pedirContenedor(respuestas, "Que quieres usar cola(1), pila(2)? ");
+        std::unique_ptr<Figura> figura = pedirFigura(respuestas);
         if (contenedor == Contenedor::kCola) {
           c1.insertar(std::move(figura));
         } else {
@@ -107,9 +112,9 @@ void dialogo(consola::Sesion& sesion) {
       }
       case Opcion::kPop: {
         const Contenedor contenedor =
-            pedirContenedor(entrada, "Que quieres usar cola(1), pila(2)? ");
+            pedirContenedor(respuestas, "Que quieres usar cola(1), pila(2)? ");
         sesion.limpiarPantalla();
-        // The copy of the shape that leaves is not shown.
+        // La figura que sale no se muestra.
         if (contenedor == Contenedor::kCola) {
           c1.sacar();
         } else {
@@ -118,8 +123,8 @@ void dialogo(consola::Sesion& sesion) {
         break;
       }
       case Opcion::kDelete: {
-        const Contenedor contenedor =
-            pedirContenedor(entrada, "Que quieres borrar cola(1), pila(2)? ");
+        const Contenedor contenedor = pedirContenedor(
+            respuestas, "Que quieres borrar cola(1), pila(2)? ");
         sesion.limpiarPantalla();
         if (contenedor == Contenedor::kCola) {
           c1.borrar();
@@ -129,7 +134,7 @@ void dialogo(consola::Sesion& sesion) {
         break;
       }
       case Opcion::kFin:
-        break;  // the loop ends before it comes here
+        return;  // sin listado, pausa ni borrado
     }
     escribirListado(sesion, c1, p1);
   }
@@ -137,14 +142,16 @@ void dialogo(consola::Sesion& sesion) {
 
 }  // namespace
 
+// La sesión, el diálogo y una sola salida. El diálogo acaba al elegir FIN, o
+// se corta antes con un FinAnticipado (se acabó la entrada o falló la
+// consola); en cada caso la sesión termina con la salida y el estado que
+// tocan.
 int main() {
   consola::Sesion sesion("shapestack");
   try {
     dialogo(sesion);
-  } catch (const consola::FinDeEntrada&) {
-    return sesion.terminarAlFinDeEntrada();
-  } catch (const consola::ErrorDeConsola& error) {
-    return sesion.terminarConError(error);
+  } catch (const consola::FinAnticipado& fin) {
+    return sesion.terminar(fin);
   }
   return sesion.terminar();
 }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <optional>
 #include <sstream>
 #include <streambuf>
 #include <string>
@@ -32,27 +33,28 @@ struct CasoEntero {
   bool leido;
   int valor;
   int avisos;
-  const char* resto;  // the next word left in the stream, "" for none
+  const char* resto;  // la palabra siguiente que queda en el flujo, o ""
 };
 
+// `leido` falso: la entrada se acaba sin dar el número.
 TEST(Entrada, LeerEnteroRecuperaTrasUnDatoNoValido) {
   const CasoEntero casos[] = {
       {"  42 resto\n", true, 42, 0, "resto"},
       {"\n\n  -7\n", true, -7, 0, ""},
       {"abc\n7\n", true, 7, 1, ""},
-      {"abc def 9\n8\n", true, 8, 1, ""},  // the whole bad line goes
+      {"abc def 9\n8\n", true, 8, 1, ""},  // se va la línea mala entera
       {"99999999999\n-3\n", true, -3, 1, ""},
       {"-99999999999\n2147483647\n", true, 2147483647, 1, ""},
       {"-\n+\n5 x\n", true, 5, 2, "x"},
-      {"12abc\n", true, 12, 0, "abc"},  // the number ends where digits do
-      // An integer takes no decimal comma: it ends the number and stays.
+      {"12abc\n", true, 12, 0, "abc"},  // el número acaba con sus cifras
+      // Un entero no admite coma decimal: la coma lo termina y se queda.
       {"2,5\n", true, 2, 0, ",5"},
       {",5\n7\n", true, 7, 1, ""},
       {"12%\n", true, 12, 0, "%"},
       {"", false, 0, 0, ""},
       {"   \n \n", false, 0, 0, ""},
-      {"abc", false, 0, 1, ""},  // a bad last line without its line end
-      // An answer cut short by the end is still a bad answer.
+      {"abc", false, 0, 1, ""},  // una última línea mala sin salto de línea
+      // Una respuesta cortada por el fin sigue siendo una respuesta mala.
       {"-", false, 0, 1, ""},
       {"99999999999", false, 0, 1, ""},
       {"x\ny\n", false, 0, 2, ""},
@@ -61,10 +63,10 @@ TEST(Entrada, LeerEnteroRecuperaTrasUnDatoNoValido) {
     std::istringstream in(caso.entrada);
     std::ostringstream out;
     consola::Entrada entrada(in, out);
-    int valor = 0;
-    EXPECT_EQ(entrada.leerEntero(valor), caso.leido) << caso.entrada;
-    if (caso.leido) {
-      EXPECT_EQ(valor, caso.valor) << caso.entrada;
+    const std::optional<int> valor = entrada.enteroOFin();
+    EXPECT_EQ(valor.has_value(), caso.leido) << caso.entrada;
+    if (caso.leido && valor) {
+      EXPECT_EQ(*valor, caso.valor) << caso.entrada;
     }
     EXPECT_EQ(out.str(), avisos(caso.avisos)) << caso.entrada;
     std::string resto;
@@ -72,6 +74,19 @@ TEST(Entrada, LeerEnteroRecuperaTrasUnDatoNoValido) {
     in >> resto;
     EXPECT_EQ(resto, caso.resto) << caso.entrada;
   }
+}
+
+// real() lanza FinDeEntrada al acabarse la entrada; aquí eso es un vacío.
+std::optional<float> realOFin(consola::Entrada& entrada) {
+  try {
+    return entrada.real();
+  } catch (const consola::FinDeEntrada&) {
+    return std::nullopt;
+  }
+}
+
+std::optional<float> porcentajeOFin(consola::Entrada& entrada) {
+  return entrada.porcentajeOFin();
 }
 
 TEST(Entrada, LeerRealAceptaElFormatoDelFlujo) {
@@ -91,16 +106,16 @@ TEST(Entrada, LeerRealAceptaElFormatoDelFlujo) {
     std::istringstream in(caso.entrada);
     std::ostringstream out;
     consola::Entrada entrada(in, out);
-    float valor = 0;
-    EXPECT_EQ(entrada.leerReal(valor), caso.leido) << caso.entrada;
-    if (caso.leido) {
-      EXPECT_FLOAT_EQ(valor, caso.valor) << caso.entrada;
+    const std::optional<float> valor = realOFin(entrada);
+    EXPECT_EQ(valor.has_value(), caso.leido) << caso.entrada;
+    if (caso.leido && valor) {
+      EXPECT_FLOAT_EQ(*valor, caso.valor) << caso.entrada;
     }
     EXPECT_EQ(out.str(), avisos(caso.avisos)) << caso.entrada;
   }
 }
 
-// All that a read left in the stream.
+// Todo lo que una lectura dejó en el flujo.
 std::string restoDe(std::istream& in) {
   in.clear();
   std::ostringstream resto;
@@ -108,32 +123,32 @@ std::string restoDe(std::istream& in) {
   return resto.str();
 }
 
-// One read of a real number: what it gives and what it leaves.
+// Una lectura de un número real: lo que da y lo que deja.
 struct CasoReal {
   std::string entrada;
   bool leido;
   float valor;
   int avisos;
-  std::string resto;  // all that is left in the stream
+  std::string resto;  // todo lo que queda en el flujo
 };
 
 void comprobarReal(const CasoReal& caso,
-                   bool (consola::Entrada::*leer)(float&)) {
+                   std::optional<float> (*leer)(consola::Entrada&)) {
   std::istringstream in(caso.entrada);
   std::ostringstream out;
   consola::Entrada entrada(in, out);
-  float valor = -1;
   const std::string muestra = caso.entrada.substr(0, 40);
-  EXPECT_EQ((entrada.*leer)(valor), caso.leido) << muestra;
-  if (caso.leido) {
-    EXPECT_FLOAT_EQ(valor, caso.valor) << muestra;
+  const std::optional<float> valor = leer(entrada);
+  EXPECT_EQ(valor.has_value(), caso.leido) << muestra;
+  if (caso.leido && valor) {
+    EXPECT_FLOAT_EQ(*valor, caso.valor) << muestra;
   }
   EXPECT_EQ(out.str(), avisos(caso.avisos)) << muestra;
   EXPECT_EQ(restoDe(in), caso.resto) << muestra;
 }
 
-// The decimal comma, and the stream's own format kept as it is in libstdc++,
-// including where a number ends and what stays after it.
+// La coma decimal, y el formato del propio flujo tal como es en libstdc++,
+// también dónde acaba un número y lo que queda detrás.
 TEST(Entrada, LeerRealConComaDecimal) {
   const CasoReal casos[] = {
       {"2,5\n", true, 2.5F, 0, "\n"},
@@ -142,20 +157,20 @@ TEST(Entrada, LeerRealConComaDecimal) {
       {"-,5 x\n", true, -0.5F, 0, " x\n"},
       {"1,5e2\n", true, 150.0F, 0, "\n"},
       {"2,5", true, 2.5F, 0, ""},
-      // A comma not followed by a digit ends the number and stays.
+      // Una coma sin una cifra detrás termina el número y se queda.
       {"2,\n", true, 2.0F, 0, ",\n"},
       {"2,x\n", true, 2.0F, 0, ",x\n"},
       {"2, 5\n", true, 2.0F, 0, ", 5\n"},
       {"2,,5\n", true, 2.0F, 0, ",,5\n"},
       {"2,", true, 2.0F, 0, ","},
-      // A second decimal mark ends the number too, comma or point.
+      // Una segunda marca decimal, coma o punto, también lo termina.
       {"2.5,3\n", true, 2.5F, 0, ",3\n"},
       {"2,5,3\n", true, 2.5F, 0, ",3\n"},
       {"2,5.3\n", true, 2.5F, 0, ".3\n"},
       {"1e5,5\n", true, 100000.0F, 0, ",5\n"},
       {",\n3\n", true, 3.0F, 1, "\n"},
       {"1e,5\n3\n", true, 3.0F, 1, "\n"},
-      // The stream's format, unchanged.
+      // El formato del flujo, sin cambios.
       {"1e5 x\n", true, 100000.0F, 0, " x\n"},
       {"1E+2x\n", true, 100.0F, 0, "x\n"},
       {"1e-2\n", true, 0.01F, 0, "\n"},
@@ -164,8 +179,8 @@ TEST(Entrada, LeerRealConComaDecimal) {
       {"1.2.3\n", true, 1.2F, 0, ".3\n"},
       {"1e5e3\n", true, 100000.0F, 0, "e3\n"},
       {"1-2\n", true, 1.0F, 0, "-2\n"},
-      {"0x1A\n", true, 0.0F, 0, "x1A\n"},  // no hexadecimal
-      {"1e-999\n", true, 0.0F, 0, "\n"},   // too small is zero, not an error
+      {"0x1A\n", true, 0.0F, 0, "x1A\n"},  // sin hexadecimal
+      {"1e-999\n", true, 0.0F, 0, "\n"},   // demasiado pequeño es 0, no error
       {"1e\n4\n", true, 4.0F, 1, "\n"},
       {"1e+ 9\n4\n", true, 4.0F, 1, "\n"},
       {"-\n4\n", true, 4.0F, 1, "\n"},
@@ -176,17 +191,17 @@ TEST(Entrada, LeerRealConComaDecimal) {
       {"nan\n4\n", true, 4.0F, 1, "\n"},
       {"3.5e38\n4\n", true, 4.0F, 1, "\n"},
       {"e5\n4\n", true, 4.0F, 1, "\n"},
-      // Cut short by the end of input: a bad answer, then the end.
+      // Cortada por el fin de la entrada: una respuesta mala, y el fin.
       {"1e", false, 0.0F, 1, ""},
       {",", false, 0.0F, 1, ""},
   };
   for (const CasoReal& caso : casos) {
-    comprobarReal(caso, &consola::Entrada::leerReal);
+    comprobarReal(caso, realOFin);
   }
 }
 
-// Up to kLargoMaximoNumero characters a real number is read as the stream
-// reads it; a longer one is no number, and the rest of its line goes.
+// Hasta kLargoMaximoNumero caracteres, un número real se lee como lo lee el
+// flujo; uno más largo no es número, y se va el resto de su línea.
 TEST(Entrada, LeerRealDeHastaCuatroMilNoventaYSeisCaracteres) {
   const std::size_t maximo = consola::Entrada::kLargoMaximoNumero;
   ASSERT_EQ(maximo, 4096U);
@@ -198,20 +213,20 @@ TEST(Entrada, LeerRealDeHastaCuatroMilNoventaYSeisCaracteres) {
       {"0," + ceros.substr(3) + "5\n", true, 0.0F, 0, "\n"},
       {"+" + ceros.substr(4) + "2,5", true, 2.5F, 0, ""},
       {ceros + "\n", true, 0.0F, 0, "\n"},
-      {unos + "\n7\n", true, 7.0F, 1, "\n"},  // out of range, as ever
-      // One character more: no number.
+      {unos + "\n7\n", true, 7.0F, 1, "\n"},  // fuera de rango, como siempre
+      // Un carácter más: no es número.
       {ceros + "1 2\n7\n", true, 7.0F, 1, "\n"},
       {"-" + ceros + "\n7\n", true, 7.0F, 1, "\n"},
       {ceros + ",5\n7\n", true, 7.0F, 1, "\n"},
       {ceros + ceros + "1", false, 0.0F, 1, ""},
   };
   for (const CasoReal& caso : casos) {
-    comprobarReal(caso, &consola::Entrada::leerReal);
+    comprobarReal(caso, realOFin);
   }
 }
 
-// A '%' right after the number belongs to the answer; anywhere else it does
-// not.
+// Un '%' pegado detrás del número es parte de la respuesta; en cualquier otro
+// sitio no.
 TEST(Entrada, LeerPorcentaje) {
   const CasoReal casos[] = {
       {"10%\n", true, 10.0F, 0, "\n"},
@@ -227,12 +242,12 @@ TEST(Entrada, LeerPorcentaje) {
       {"", false, 0.0F, 0, ""},
   };
   for (const CasoReal& caso : casos) {
-    comprobarReal(caso, &consola::Entrada::leerPorcentaje);
+    comprobarReal(caso, porcentajeOFin);
   }
 }
 
-// An integer of any length is read by the stream's own extraction, which
-// holds none of its digits.
+// Un entero de cualquier largo lo lee la extracción del propio flujo, que no
+// guarda ninguna de sus cifras.
 TEST(Entrada, LeerEnteroDeCualquierLargo) {
   struct Caso {
     std::string entrada;
@@ -250,16 +265,14 @@ TEST(Entrada, LeerEnteroDeCualquierLargo) {
     std::istringstream in(caso.entrada);
     std::ostringstream out;
     consola::Entrada entrada(in, out);
-    int valor = 0;
-    EXPECT_TRUE(entrada.leerEntero(valor));
-    EXPECT_EQ(valor, caso.valor);
+    EXPECT_EQ(entrada.enteroOFin(), std::optional<int>(caso.valor));
     EXPECT_EQ(out.str(), avisos(caso.avisos));
     EXPECT_EQ(restoDe(in), caso.resto);
   }
 }
 
-// A word keeps its first bytes up to the limit, never part of a letter; the
-// rest of it is read and dropped, and what follows it stays.
+// Una palabra guarda sus primeros bytes hasta el límite, nunca parte de una
+// letra; el resto se lee y se tira, y lo que la sigue se queda.
 TEST(Entrada, PalabraHastaUnLimiteDeBytes) {
   struct Caso {
     const char* entrada;
@@ -275,13 +288,13 @@ TEST(Entrada, PalabraHastaUnLimiteDeBytes) {
        "\xC3\xB1\xC3\xB1\xC3\xB1\xC3\xB1"},
       {"\xC3\xB1\xC3\xB1\xC3\xB1\xC3\xB1 resto", 8,
        "\xC3\xB1\xC3\xB1\xC3\xB1\xC3\xB1"},
-      // Letters of three and four bytes.
+      // Letras de tres y de cuatro bytes.
       {"abcdefgh\xE2\x82\xAC resto", 9, "abcdefgh"},
       {"abcdefgh\xE2\x82\xAC resto", 10, "abcdefgh"},
       {"abcdefgh\xE2\x82\xAC resto", 11, "abcdefgh\xE2\x82\xAC"},
       {"abcdef\xF0\x9F\x98\x80 resto", 9, "abcdef"},
       {"abcdef\xF0\x9F\x98\x80 resto", 7, "abcdef"},
-      // Bytes that are no UTF-8 letter are kept up to the limit.
+      // Los bytes que no son una letra UTF-8 se guardan hasta el límite.
       {"abcdefghi\x80\x80 resto", 9, "abcdefghi"},
       {"\x80\x80\x80\x80\x80 resto", 4, "\x80\x80\x80\x80"},
       {"Septiembreeeeeeeeeeeeeeeeeeeeee resto", 19, "Septiembreeeeeeeeee"},
@@ -295,9 +308,9 @@ TEST(Entrada, PalabraHastaUnLimiteDeBytes) {
     std::istringstream in(caso.entrada);
     std::ostringstream out;
     consola::Entrada entrada(in, out);
-    std::string palabra = "antes";
-    EXPECT_TRUE(entrada.leerPalabra(palabra, caso.maximo)) << caso.entrada;
-    EXPECT_EQ(palabra, caso.palabra) << caso.entrada;
+    EXPECT_EQ(entrada.palabraOFin(caso.maximo),
+              std::optional<std::string>(caso.palabra))
+        << caso.entrada;
     EXPECT_EQ(restoDe(in), " resto") << caso.entrada;
   }
 
@@ -305,16 +318,14 @@ TEST(Entrada, PalabraHastaUnLimiteDeBytes) {
   std::ostringstream out;
   consola::Entrada entrada(in, out);
   EXPECT_EQ(entrada.palabra(9), "Amarill\xC3\xB3");
-  std::string palabra = "antes";
-  EXPECT_FALSE(entrada.leerPalabra(palabra, 9));
-  EXPECT_EQ(palabra, "antes") << "a failed read leaves the word alone";
+  EXPECT_EQ(entrada.palabraOFin(9), std::nullopt) << "al final no hay palabra";
   EXPECT_THROW(entrada.palabra(9), consola::FinDeEntrada);
   EXPECT_EQ(out.str(), "");
 }
 
 #ifndef _WIN32
-// Hands out one answer of `largo` copies of `relleno` a block at a time,
-// then `despues`, without ever holding the answer whole.
+// Entrega una respuesta de `largo` copias de `relleno`, un bloque cada vez, y
+// luego `despues`, sin guardar nunca la respuesta entera.
 class RespuestaLarga : public std::streambuf {
  public:
   RespuestaLarga(char relleno, std::size_t largo, std::string despues)
@@ -345,15 +356,15 @@ class RespuestaLarga : public std::streambuf {
   bool despuesDado_ = false;
 };
 
-// The highest resident memory of this process so far, in KiB.
+// La mayor memoria residente de este proceso hasta ahora, en KiB.
 long picoDeMemoria() {
   rusage uso{};
   getrusage(RUSAGE_SELF, &uso);
   return uso.ru_maxrss;
 }
 
-// A word or a real number answer of 128 MiB goes through a read without
-// being held: the process's peak memory does not grow by its size.
+// Una palabra o un número real de 128 MiB pasa por una lectura sin
+// guardarse: el pico de memoria del proceso no crece en su tamaño.
 TEST(Entrada, UnaRespuestaLargaNoSeGuarda) {
   constexpr std::size_t kLargo = std::size_t{128} << 20;
   constexpr long kCrecimientoMaximo = 16 << 10;  // KiB
@@ -363,7 +374,7 @@ TEST(Entrada, UnaRespuestaLargaNoSeGuarda) {
     std::istream in(&buffer);
     std::ostringstream out;
     consola::Entrada entrada(in, out);
-    // Compared, not printed, should it be long.
+    // Se compara sin imprimirla, por si fuera larga.
     EXPECT_TRUE(entrada.palabra(9) == "xxxxxxxxx");
     EXPECT_EQ(entrada.palabra(9), "Rojo");
   }
@@ -386,40 +397,32 @@ TEST(Entrada, PalabrasDeCualquierLargo) {
   consola::Entrada entrada(in, out);
   EXPECT_EQ(entrada.palabra(9), "Rojo");
   EXPECT_EQ(entrada.palabra(9), "Azul");
-  std::string palabra;
-  EXPECT_TRUE(entrada.leerPalabra(palabra, larga.size()));
-  EXPECT_EQ(palabra, larga);
-  EXPECT_FALSE(entrada.leerPalabra(palabra, larga.size()));
-  EXPECT_EQ(palabra, larga) << "a failed read leaves the word alone";
+  EXPECT_EQ(entrada.palabraOFin(larga.size()),
+            std::optional<std::string>(larga));
+  EXPECT_EQ(entrada.palabraOFin(larga.size()), std::nullopt);
   EXPECT_THROW(entrada.palabra(9), consola::FinDeEntrada);
   EXPECT_EQ(out.str(), "");
 }
 
-TEST(Entrada, OpcionSinNumeroNoDaValorNiAviso) {
-  std::istringstream in("3 abc 9\n99999999999\n-2\n");
-  std::ostringstream out;
-  consola::Entrada entrada(in, out);
-  EXPECT_EQ(entrada.opcion(), std::optional<int>(3));
-  EXPECT_EQ(entrada.opcion(), std::nullopt);  // "abc 9" discarded together
-  EXPECT_EQ(entrada.opcion(), std::nullopt);
-  EXPECT_EQ(entrada.opcion(), std::optional<int>(-2));
-  EXPECT_THROW(entrada.opcion(), consola::FinDeEntrada);
-  EXPECT_EQ(out.str(), "") << "the caller writes its own range message";
-
-  std::istringstream cortada("  +");
-  consola::Entrada entradaCortada(cortada, out);
-  EXPECT_EQ(entradaCortada.opcion(), std::nullopt);
-  EXPECT_THROW(entradaCortada.opcion(), consola::FinDeEntrada);
-}
-
-TEST(Entrada, LasLecturasObligadasLanzanAlFinal) {
-  std::istringstream in("1 2.5");
+// Las dos formas de las mismas lecturas: las que deben dar un valor lanzan
+// FinDeEntrada al final; las ...OFin() quedan vacías.
+TEST(Entrada, AlFinalLanzanOQuedanVacias) {
+  std::istringstream in("1 2.5 Rojo 3 4% Azul");
   std::ostringstream out;
   consola::Entrada entrada(in, out);
   EXPECT_EQ(entrada.entero(), 1);
   EXPECT_FLOAT_EQ(entrada.real(), 2.5F);
+  EXPECT_EQ(entrada.palabra(9), "Rojo");
+  EXPECT_EQ(entrada.enteroOFin(), std::optional<int>(3));
+  EXPECT_EQ(entrada.porcentajeOFin(), std::optional<float>(4.0F));
+  EXPECT_EQ(entrada.palabraOFin(9), std::optional<std::string>("Azul"));
   EXPECT_THROW(entrada.entero(), consola::FinDeEntrada);
   EXPECT_THROW(entrada.real(), consola::FinDeEntrada);
+  EXPECT_THROW(entrada.palabra(9), consola::FinDeEntrada);
+  EXPECT_EQ(entrada.enteroOFin(), std::nullopt);
+  EXPECT_EQ(entrada.porcentajeOFin(), std::nullopt);
+  EXPECT_EQ(entrada.palabraOFin(9), std::nullopt);
+  EXPECT_EQ(out.str(), "");
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// A console session on files: how each ending leaves the output and the
-// status, and what the one reader of standard input makes of its start.
+// Una sesión de consola sobre ficheros: cómo deja cada final la salida y el
+// estado, y qué hace el único lector de la entrada estándar con su principio.
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -14,25 +14,54 @@
 
 namespace {
 
-enum class Final { kNormal, kFinDeEntrada, kErrorDeEntrada };
+// Cómo acaba el diálogo de prueba.
+enum class Final {
+  kNormal,          // llega a su final
+  kFinDeEntrada,    // pide una respuesta más y la entrada se ha acabado
+  kErrorDeEntrada,  // no puede leer la entrada
+  kErrorDeSalida,   // no puede escribir en la salida
+};
 
 struct Caso {
   const char* nombre;
   const char* entrada;
   Final final;
-  const char* salida;   // all of standard output
-  const char* errores;  // all of standard error
+  const char* salida;   // toda la salida estándar
+  const char* errores;  // toda la salida de errores
   int estado;
 };
 
-// Reads the numbers of `entrada`, writing each after "menu", and ends the
-// session as the case says.
+// Lo que hace el diálogo de prueba tras leer sus números.
+void acabar(consola::Sesion& sesion, Final final) {
+  switch (final) {
+    case Final::kNormal:
+      break;
+    case Final::kFinDeEntrada:
+      static_cast<void>(sesion.respuestas().entero());
+      break;
+    case Final::kErrorDeEntrada:
+      throw consola::ErrorDeConsola(consola::ErrorDeConsola::Flujo::kEntrada,
+                                    EIO);
+    case Final::kErrorDeSalida:
+      throw consola::ErrorDeConsola(consola::ErrorDeConsola::Flujo::kSalida,
+                                    ENOSPC);
+  }
+}
+
+// Un diálogo que lee los números de `entrada`, escribe cada uno tras "menu"
+// y acaba como dice el caso, con un main de un solo catch: el final normal
+// va a terminar() y cualquier FinAnticipado a terminar(fin).
 TEST(Sesion, CadaFinalDejaSuSalidaYSuEstado) {
   const Caso casos[] = {
       {"normal", "1 2", Final::kNormal, "menu 1 2", "", 0},
       {"fin de entrada", "", Final::kFinDeEntrada, "menu\n", "", 0},
-      {"error", "", Final::kErrorDeEntrada, "menu",
+      {"fin de entrada tras respuestas", "1 2\n", Final::kFinDeEntrada,
+       "menu 1 2\n", "", 0},
+      {"error de entrada", "", Final::kErrorDeEntrada, "menu",
        "prueba: no se puede leer la entrada: Input/output error\n", 1},
+      {"error de salida", "3", Final::kErrorDeSalida, "menu 3",
+       "prueba: no se puede escribir en la salida: No space left on device\n",
+       1},
       {"marca de orden saltada",
        "\xEF\xBB\xBF"
        "7",
@@ -56,28 +85,23 @@ TEST(Sesion, CadaFinalDejaSuSalidaYSuEstado) {
     std::fflush(stdout);
     std::fflush(stderr);
     {
-      // The test's own reports wait until the descriptors are back.
+      // Los informes de la propia prueba esperan a que vuelvan los
+      // descriptores.
       DescriptorEnFichero entrada(STDIN_FILENO, caso.entrada);
       DescriptorEnFichero enSalida(STDOUT_FILENO, "");
       DescriptorEnFichero enErrores(STDERR_FILENO, "");
       {
         consola::Sesion sesion("prueba");
-        std::cout << "menu";
-        int numero = 0;
-        while (std::cin >> numero) {
-          std::cout << ' ' << numero;
-        }
-        switch (caso.final) {
-          case Final::kNormal:
-            estado = sesion.terminar();
-            break;
-          case Final::kFinDeEntrada:
-            estado = sesion.terminarAlFinDeEntrada();
-            break;
-          case Final::kErrorDeEntrada:
-            estado = sesion.terminarConError(consola::ErrorDeConsola(
-                consola::ErrorDeConsola::Flujo::kEntrada, EIO));
-            break;
+        try {
+          std::cout << "menu";
+          int numero = 0;
+          while (std::cin >> numero) {
+            std::cout << ' ' << numero;
+          }
+          acabar(sesion, caso.final);
+          estado = sesion.terminar();
+        } catch (const consola::FinAnticipado& fin) {
+          estado = sesion.terminar(fin);
         }
       }
       salida = enSalida.contenido();

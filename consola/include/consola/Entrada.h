@@ -8,92 +8,80 @@
 
 namespace consola {
 
-// Reads the user's answers from an input stream with the stream's formatted
-// extraction: leading blanks and line ends are skipped, and whatever follows
-// an answer on its line stays for the next read.
+// Lee las respuestas del usuario con la extracción con formato del flujo: se
+// saltan los blancos y saltos de línea de delante, y lo que sigue a una
+// respuesta en su línea queda para la lectura siguiente.
 //
-// When a number read finds no number (a word, a lone sign, a value outside
-// the type's range), the stream's error state is cleared and the rest of that
-// line is discarded, so that a typo never leaves the stream failed.
+// Cuando una lectura de número no encuentra número (una palabra, un signo
+// solo, un valor fuera del rango del tipo), escribe "Dato no valido,
+// introduce un numero: ", limpia el estado de error del flujo, descarta el
+// resto de esa línea y lee otra vez: una errata nunca deja el flujo atascado.
 //
-// Real numbers are read as a Spanish user writes them: a comma followed by a
-// digit is the decimal point ("2,5" and "2.5" are both 2.5, ",5" is 0.5); any
-// other comma ends the number and stays for the next read. Integers take no
-// comma.
+// Los números reales se leen como se escriben en España: una coma seguida de
+// una cifra es el punto decimal ("2,5" y "2.5" valen 2.5, ",5" vale 0.5);
+// cualquier otra coma termina el número y queda para la lectura siguiente.
+// Los enteros no admiten coma.
 //
-// Memory stays small whatever the length of an answer or a line: a number
-// read holds at most a few KiB of it (a real number answer longer than
-// kLargoMaximoNumero characters counts as no number), and a word read holds
-// no more than its byte limit.
+// La memoria no crece con el largo de una respuesta ni de una línea: una
+// lectura de número guarda a lo sumo unos pocos KiB (una respuesta real de
+// más de kLargoMaximoNumero caracteres no cuenta como número), y una palabra
+// no guarda más que su límite de bytes.
 //
-// Two families of reads: the leer* ones report end of input by returning
-// false, for dialogues that go on without the answer; the others throw
-// FinDeEntrada, for dialogues that end there.
+// El fin de la entrada, de dos formas:
+// - entero(), real() y palabra() lanzan FinDeEntrada: el diálogo no puede
+//   seguir sin la respuesta;
+// - las lecturas ...OFin() devuelven un std::optional vacío: para los
+//   diálogos que siguen adelante sin ella.
 //
-// An Entrada only refers to its two streams; it owns nothing and can be made
-// wherever a dialogue needs one. A comma that ends a real number is looked
-// past and put back, so the input's buffer must take one character back
-// after a read, as the standard file buffers do.
+// Una Entrada solo se refiere a sus dos flujos; no es dueña de nada. Una coma
+// que termina un número real se mira y se devuelve al buffer, así que el
+// buffer debe aceptar la devolución de un carácter tras una lectura, como
+// hacen los buffers de fichero estándar.
 class Entrada {
  public:
-  // The longest real number answer, in characters, that is read as one.
+  // La respuesta real más larga, en caracteres, que se lee como número.
   static constexpr std::size_t kLargoMaximoNumero = 4096;
 
-  // The prompts for a new number after a bad one go to `salida`.
-  Entrada(std::istream& entrada, std::ostream& salida);
+  // Las respuestas se leen de `origen`; el aviso de dato no válido va a
+  // `avisos`.
+  Entrada(std::istream& origen, std::ostream& avisos);
   ~Entrada() = default;
 
   Entrada(const Entrada&) = delete;
   Entrada& operator=(const Entrada&) = delete;
 
-  // Reads a number, asking again with "Dato no valido, introduce un numero: "
-  // after every answer that is not one. False at end of input.
-  bool leerEntero(int& valor);
-  bool leerReal(float& valor);
-
-  // Reads a percentage: a real number as leerReal() does, and a '%' right
-  // after it is part of the answer ("10%" is 10). False at end of input.
-  bool leerPorcentaje(float& valor);
-
-  // Reads one whitespace-delimited word of any length and keeps its first
-  // `maximoBytes` bytes; the rest of it is read and dropped, never held. A
-  // UTF-8 letter is never cut: when the first byte left out continues a
-  // letter, the bytes of that letter already kept are left out too. False at
-  // end of input.
-  bool leerPalabra(std::string& palabra, std::size_t maximoBytes);
-
-  // The same reads, throwing FinDeEntrada at end of input.
+  // Un número, preguntando otra vez tras cada respuesta que no lo es. Lanzan
+  // FinDeEntrada al acabarse la entrada.
   int entero();
   float real();
+
+  // Una palabra (lo que hay hasta el siguiente blanco) de cualquier largo, de
+  // la que se guardan los primeros `maximoBytes` bytes; el resto se lee y se
+  // tira, sin guardarlo. Nunca se corta una letra UTF-8: si el primer byte que
+  // se queda fuera continúa una letra, también se dejan fuera los bytes de
+  // esa letra ya guardados. Lanza FinDeEntrada al acabarse la entrada.
   std::string palabra(std::size_t maximoBytes);
 
-  // Reads a menu option. An answer that is not a number is discarded with the
-  // rest of its line and gives no value, so that the caller answers it with
-  // its own range message. Throws FinDeEntrada at end of input.
-  std::optional<int> opcion();
+  // Las mismas lecturas para un diálogo que sigue sin respuesta: vacías al
+  // acabarse la entrada.
+  std::optional<int> enteroOFin();
+  std::optional<std::string> palabraOFin(std::size_t maximoBytes);
+  // Un porcentaje: un número real como en real(), y un '%' pegado detrás
+  // forma parte de la respuesta ("10%" es 10).
+  std::optional<float> porcentajeOFin();
 
  private:
-  // What one attempt at a number found.
-  enum class Intento {
-    kValor,   // a number, now in `valor`
-    kErrata,  // no number; the rest of its line has been discarded
-    kFin,     // the end of input
-  };
-
-  // One attempt at a number; throws nothing of its own.
+  // Un número del tipo T, o vacío al acabarse la entrada.
   template <typename T>
-  Intento intentar(T& valor);
+  std::optional<T> numeroOFin();
 
-  template <typename T>
-  bool leerNumero(T& valor);
-
-  // The extraction of one number once the blanks before it are skipped.
-  // False when there is none; the stream may be left failed.
+  // La extracción de un número, ya saltados los blancos de delante. Falso
+  // cuando no lo hay; el flujo puede quedar en estado de error.
   bool extraer(int& valor);
   bool extraer(float& valor);
 
-  std::istream& entrada_;
-  std::ostream& salida_;
+  std::istream& origen_;
+  std::ostream& avisos_;
 };
 
 }  // namespace consola

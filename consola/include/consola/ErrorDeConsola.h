@@ -1,26 +1,30 @@
 #ifndef CONSOLA_ERRORDECONSOLA_H_
 #define CONSOLA_ERRORDECONSOLA_H_
 
+#include "consola/FinAnticipado.h"
+
 namespace consola {
 
-// Thrown when standard input cannot be read or standard output cannot be
-// written (a closed descriptor, a directory as input, a full disk, a pipe
-// whose reader has gone). Like FinDeEntrada it only unwinds the dialogue, up
-// to the program's main, which ends the session with the error: the program
-// cannot go on talking to a user it cannot hear or reach.
-class ErrorDeConsola {
+// Se lanza cuando no se puede leer la entrada estándar o escribir en la
+// salida estándar (un descriptor cerrado, una carpeta como entrada, un disco
+// lleno, una tubería sin lector). El programa no puede seguir hablando con un
+// usuario al que no oye o no llega: como FinDeEntrada, deshace el diálogo
+// hasta el main, que termina la sesión con el error (Sesion::terminar).
+class ErrorDeConsola : public FinAnticipado {
  public:
+  // El flujo que ha fallado.
   enum class Flujo { kEntrada, kSalida };
 
-  // `codigo` is the system's error number.
-  ErrorDeConsola(Flujo flujo, int codigo) : flujo_(flujo), codigo_(codigo) {}
+  // `codigo` es el número de error del sistema (errno).
+  ErrorDeConsola(Flujo flujo, int codigo)
+      : FinAnticipado(flujo == Flujo::kEntrada ? Motivo::kErrorDeEntrada
+                                               : Motivo::kErrorDeSalida,
+                      codigo) {}
 
-  Flujo flujo() const { return flujo_; }
-  int codigo() const { return codigo_; }
-
- private:
-  Flujo flujo_;
-  int codigo_;
+  Flujo flujo() const {
+    return motivo() == Motivo::kErrorDeEntrada ? Flujo::kEntrada
+                                               : Flujo::kSalida;
+  }
 };
 
 }  // namespace consola

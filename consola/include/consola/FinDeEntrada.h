@@ -1,14 +1,17 @@
 #ifndef CONSOLA_FINDEENTRADA_H_
 #define CONSOLA_FINDEENTRADA_H_
 
+#include "consola/FinAnticipado.h"
+
 namespace consola {
 
-// Thrown by the reads of Entrada that must produce a value when standard
-// input has ended. It carries nothing: it only unwinds the dialogue, so that
-// whatever the half-answered action would have done is not done, and every
-// object of the dialogue is destroyed on the way out, up to the program's
-// main, which ends its session there (Sesion::terminarAlFinDeEntrada).
-class FinDeEntrada {};
+// Lo lanzan las lecturas de Entrada que deben dar un valor cuando la entrada
+// estándar se ha acabado. No lleva nada más: deshace el diálogo hasta el
+// main, que termina la sesión con él (Sesion::terminar).
+class FinDeEntrada : public FinAnticipado {
+ public:
+  FinDeEntrada() : FinAnticipado(Motivo::kFinDeEntrada, 0) {}
+};
 
 }  // namespace consola
 

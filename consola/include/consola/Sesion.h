@@ -5,70 +5,77 @@
 
 #include "consola/Entrada.h"
 #include "consola/ErrorDeConsola.h"
+#include "consola/FinAnticipado.h"
 #include "consola/FinDeEntrada.h"
 
 namespace consola {
 
-// The console of one run of a program, made at the top of its main and alive
-// until the program ends. While it lives:
+// La consola de una ejecución de un programa: se crea al principio de su main
+// y vive hasta que el programa acaba. Mientras vive:
 //
-// - std::cin reads standard input through the session's own buffer, the one
-//   reader of standard input, which the pause shares: answers typed ahead
-//   of a pause are kept for the reads after it, and never taken as its key.
-// - std::cout writes into the session's buffer, which goes out only when the
-//   program is about to wait: before a read that must wait for input, before
-//   the pause waits for its key, and when the session ends. A line end or a
-//   flush writes nothing by itself, so each screen goes out in one piece;
-//   every prompt is out before its answer is waited on.
-// - A read or a write that fails throws ErrorDeConsola, and the reads that
-//   must give a value throw FinDeEntrada at the end of input. Both unwind
-//   the dialogue up to main, which ends the session with the matching
-//   terminar* call and returns the status it gives.
+// - std::cin lee la entrada estándar a través del buffer de la sesión, el
+//   único lector de la entrada estándar, que comparte con la pausa: las
+//   respuestas tecleadas antes de una pausa se guardan para las lecturas de
+//   después y nunca cuentan como su tecla.
+// - std::cout escribe en el buffer de la sesión, que solo sale cuando el
+//   programa va a esperar: antes de una lectura que tiene que esperar a la
+//   entrada, antes de que la pausa espere su tecla y al terminar la sesión.
+//   Un salto de línea o un flush no escriben nada por sí solos, así que cada
+//   pantalla sale de una vez, y cada pregunta está fuera antes de esperar su
+//   respuesta.
+// - Una lectura o una escritura que falla lanza ErrorDeConsola, y las
+//   lecturas que deben dar un valor lanzan FinDeEntrada al acabarse la
+//   entrada. Los dos son un FinAnticipado: deshacen el diálogo hasta el main,
+//   que lo recoge con un solo catch y devuelve lo que dé terminar(fin).
 //
-// At most one session exists at a time; the standard streams get their own
-// buffers back when it is destroyed.
+// Solo existe una sesión a la vez; los flujos estándar recuperan sus propios
+// buffers cuando se destruye.
 class Sesion {
  public:
-  // `programa` is the program's name, which starts its error messages.
+  // `programa` es el nombre del programa, con el que empiezan sus mensajes
+  // de error.
   explicit Sesion(const char* programa);
   ~Sesion();
 
   Sesion(const Sesion&) = delete;
   Sesion& operator=(const Sesion&) = delete;
 
-  // The user's answers, read from std::cin; prompts for a new number after a
-  // bad one go to std::cout.
-  Entrada& entrada();
+  // Las respuestas del usuario, leídas de std::cin; el aviso de dato no
+  // válido va a std::cout.
+  Entrada& respuestas();
 
-  // The screen controls (on Windows the command interpreter's "cls" and
-  // "pause"). The clear: on a terminal with cursor control, cursor home and
-  // clear the screen and its scrollback; otherwise one form feed. The pause:
-  // writes "Presione una tecla para continuar . . . ", waits for one new key
-  // press when standard input is a terminal, then ends the line.
+  // Los controles de la pantalla (en Windows, "cls" y "pause" del intérprete
+  // de órdenes). Borrar: en una terminal con control del cursor, el cursor
+  // arriba del todo y la pantalla y su historial borrados; si no, un salto
+  // de página. Pausar: escribe "Presione una tecla para continuar . . . ",
+  // espera una tecla nueva si la entrada estándar es una terminal y termina
+  // la línea.
   void limpiarPantalla();
   void pausar();
 
-  // The endings. Each writes what is left of the output and returns the
-  // program's exit status.
+  // Los finales. Cada uno escribe lo que queda de la salida y devuelve el
+  // estado de salida del programa.
   //
-  // The dialogue ran to its end: 0.
+  // El diálogo llegó a su final: 0.
   int terminar();
-  // The input ended in a dialogue that cannot go on without it: one line end
-  // first, so that the shell's prompt starts on a fresh line; 0.
-  int terminarAlFinDeEntrada();
-  // Standard input or output failed: "PROGRAMA: no se puede leer la entrada:
-  // MOTIVO" or "PROGRAMA: no se puede escribir en la salida: MOTIVO" on
-  // standard error, MOTIVO the system's text for the error; 1.
-  int terminarConError(const ErrorDeConsola& error);
+  // El diálogo se cortó antes:
+  // - por el fin de la entrada: primero un salto de línea, para que el
+  //   indicador de la shell empiece en una línea nueva; 0.
+  // - por un error de la consola: "PROGRAMA: no se puede leer la entrada:
+  //   MOTIVO" o "PROGRAMA: no se puede escribir en la salida: MOTIVO" en la
+  //   salida de errores, con MOTIVO el texto del sistema para el error; 1.
+  int terminar(const FinAnticipado& fin);
 
  private:
-  // The buffers and screen controls behind the standard streams, kept out of
-  // this header: only the console layer itself uses them.
+  // Los buffers y los controles de la pantalla que hay detrás de los flujos
+  // estándar, fuera de esta cabecera: solo los usa la propia capa de consola.
   struct Partes;
 
-  // Writes `final` and what is left of the output: 0, or 1 with the message
-  // if that fails.
+  // Escribe `final` y lo que queda de la salida: 0, o 1 y el mensaje de error
+  // si falla.
   int terminarCon(const char* final);
+  // Escribe el mensaje del error en la salida de errores: 1.
+  int terminarConError(const FinAnticipado& error);
 
   const char* programa_;
   std::unique_ptr<Partes> partes_;
