@@ -18,7 +18,9 @@ namespace sistema {
 // - el modo tecla, en el que la pausa propia de la capa lee una pulsación.
 //
 // Una llamada que interrumpe una señal se repite, salvo la espera de
-// esperarBytes, que lo avisa.
+// esperarBytes, que lo avisa. Una lectura o una escritura espera también en
+// un descriptor que otro programa dejó sin bloqueo (O_NONBLOCK), hasta que
+// pueda seguir.
 
 // ---------------------------------------------------------------------------
 // Lectura y escritura

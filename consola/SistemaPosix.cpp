@@ -17,6 +17,33 @@ namespace sistema {
 
 // ---------------------------------------------------------------------------
 // Lectura y escritura
+//
+// Un descriptor que otro programa dejó sin bloqueo (O_NONBLOCK: la marca es
+// de todos los procesos que lo comparten) no espera: la lectura o la
+// escritura que tendría que esperar da EAGAIN. Entonces se espera con poll a
+// que esté listo y se sigue, sin perder nada y sin tocar sus marcas.
+
+namespace {
+
+// ¿Se repite la llamada que falló con `error`? Sí si la cortó una señal, y
+// si el descriptor no tenía bytes, o sitio, y ya los tiene: `suceso` es
+// POLLIN para leer y POLLOUT para escribir.
+bool repetir(int error, int descriptor, short suceso) {
+  if (error == EINTR) {
+    return true;
+  }
+  if (error != EAGAIN && error != EWOULDBLOCK) {
+    return false;
+  }
+  pollfd sondeo{descriptor, suceso, 0};
+  int listos = 0;
+  do {
+    listos = poll(&sondeo, 1, -1);  // sin plazo, como una llamada que espera
+  } while (listos < 0 && errno == EINTR);
+  return listos > 0;
+}
+
+}  // namespace
 
 Lectura leer(int descriptor, char* destino, std::size_t cuantos) {
   for (;;) {
@@ -27,8 +54,9 @@ Lectura leer(int descriptor, char* destino, std::size_t cuantos) {
     if (leidos == 0) {
       return Lectura{0, true, 0};
     }
-    if (errno != EINTR) {
-      return Lectura{0, false, errno};
+    const int error = errno;
+    if (!repetir(error, descriptor, POLLIN)) {
+      return Lectura{0, false, error};
     }
   }
 }
@@ -37,10 +65,11 @@ int escribir(int descriptor, const char* datos, std::size_t cuantos) {
   while (cuantos > 0) {
     const ssize_t escritos = write(descriptor, datos, cuantos);
     if (escritos < 0) {
-      if (errno == EINTR) {
-        continue;
+      const int error = errno;
+      if (!repetir(error, descriptor, POLLOUT)) {
+        return error;
       }
-      return errno;
+      continue;
     }
     datos += escritos;
     cuantos -= static_cast<std::size_t>(escritos);
