@@ -95,8 +95,8 @@ void Pantalla::esperarPulsacion() {
   entrada_.adelantar();
   do {
     if (modo.reanudado()) {
-      // De vuelta de un Ctrl+Z: el aviso quedó arriba, tras las líneas del
-      // shell.
+      // De vuelta de un Ctrl+Z, o del segundo plano: el aviso quedó arriba,
+      // tras las líneas del shell.
       salida_.escribir("\n");
       salida_.escribir(kAviso);
     }
