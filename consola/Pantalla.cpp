@@ -82,6 +82,10 @@ void Pantalla::pausar() {
 }
 
 void Pantalla::esperarPulsacion() {
+  // La pantalla sale antes de tocar el terminal: si no se puede escribir (el
+  // lector de una tubería se fue, el disco está lleno), el programa termina
+  // con el terminal en su modo de siempre.
+  salida_.vaciar();
   // Las líneas enteras y un final de la entrada escritos por adelantado solo
   // se distinguen en el modo de líneas; media línea solo se recoge en el modo
   // tecla. Se guardan en los dos para las lecturas de después, de modo que
@@ -89,15 +93,15 @@ void Pantalla::esperarPulsacion() {
   entrada_.adelantar();
   sistema::ModoTecla modo(sistema::kEntrada);
   entrada_.adelantar();
-  while (entrada_.esperarTecla(kTramoDeEsperaMs) ==
-         EntradaEstandar::Tecla::kNinguna) {
+  do {
     if (modo.reanudado()) {
-      // De vuelta de un Ctrl+Z: el aviso quedó arriba, tras las líneas del
-      // shell.
+      // De vuelta de un Ctrl+Z, o del segundo plano: el aviso quedó arriba,
+      // tras las líneas del shell.
       salida_.escribir("\n");
       salida_.escribir(kAviso);
     }
-  }
+  } while (entrada_.esperarTecla(kTramoDeEsperaMs) ==
+           EntradaEstandar::Tecla::kNinguna);
 }
 
 }  // namespace consola

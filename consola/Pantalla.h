@@ -30,8 +30,10 @@ class Pantalla {
   // nueva si la entrada estándar es un terminal (nunca si no lo es) y acaba
   // la línea. Las respuestas escritas por adelantado, y un final de la
   // entrada escrito por adelantado, se guardan para las lecturas de después;
-  // ninguna de ellas es la tecla. Si el programa se para y sigue durante la
-  // espera, vuelve a escribir el aviso en una línea propia.
+  // ninguna de ellas es la tecla. El aviso sale antes de que cambie el modo
+  // del terminal. Si el programa se para y sigue durante la espera, vuelve a
+  // escribir el aviso en una línea propia; en segundo plano, espera sin
+  // tocar el terminal.
   void pausar();
 
  private:

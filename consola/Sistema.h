@@ -18,7 +18,9 @@ namespace sistema {
 // - el modo tecla, en el que la pausa propia de la capa lee una pulsación.
 //
 // Una llamada que interrumpe una señal se repite, salvo la espera de
-// esperarBytes, que lo avisa.
+// esperarBytes, que lo avisa. Una lectura o una escritura espera también en
+// un descriptor que otro programa dejó sin bloqueo (O_NONBLOCK), hasta que
+// pueda seguir.
 
 // ---------------------------------------------------------------------------
 // Lectura y escritura
@@ -82,11 +84,15 @@ void ejecutarEnInterprete(Orden orden);
 // sola pulsación: sin esperar a Intro y sin eco, y con Ctrl+C y Ctrl+Z
 // enviando aún sus señales. No lee nada; la tecla la lee EntradaEstandar.
 //
+// El modo solo se pone mientras el grupo de procesos del programa tiene el
+// primer plano del terminal. En segundo plano el terminal es de otro (la
+// shell): el constructor y reanudado() esperan, sin tocarlo, a que vuelva.
+//
 // El terminal recupera exactamente el modo que tenía por cualquier camino de
-// salida: la destrucción, exit() y las señales que terminan o paran el
-// programa. Una señal que lo termina se lanza otra vez con su acción por
-// defecto, y el programa muere de ella como de costumbre; tras parar y
-// continuar, el modo tecla se pone de nuevo y reanudado() lo dice.
+// salida: la destrucción, exit(), std::terminate y toda señal cuya acción
+// por defecto termina o para el programa. Una señal que lo termina se lanza
+// otra vez con esa acción, y el programa muere de ella como de costumbre;
+// una señal que se ignoraba sigue ignorada.
 //
 // Solo existe uno a la vez. Donde la pausa es la del intérprete de órdenes
 // (Windows), no cambia nada.
@@ -99,13 +105,17 @@ class ModoTecla {
   ModoTecla(const ModoTecla&) = delete;
   ModoTecla& operator=(const ModoTecla&) = delete;
 
-  // ¿Se paró el programa y siguió después, desde que se puso el modo o desde
-  // la última llamada?
+  // ¿Se ha vuelto a poner el modo, desde que se construyó o desde la última
+  // llamada, porque el programa se paró y siguió (Ctrl+Z y fg, o SIGSTOP y
+  // la shell tomó el terminal)? Un SIGCONT sin parada no cuenta. Si el
+  // programa sigue en segundo plano, antes espera a volver al primer plano.
   bool reanudado();
 
  private:
   // Falso si no se cambió nada, porque el descriptor no era un terminal.
   bool activo_;
+  // El constructor ya tuvo que ponerlo de nuevo: esperó en segundo plano.
+  bool reanudado_;
 };
 
 }  // namespace sistema

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
+#include <exception>
 
 #include "Sistema.h"
 
@@ -17,6 +18,33 @@ namespace sistema {
 
 // ---------------------------------------------------------------------------
 // Lectura y escritura
+//
+// Un descriptor que otro programa dejó sin bloqueo (O_NONBLOCK: la marca es
+// de todos los procesos que lo comparten) no espera: la lectura o la
+// escritura que tendría que esperar da EAGAIN. Entonces se espera con poll a
+// que esté listo y se sigue, sin perder nada y sin tocar sus marcas.
+
+namespace {
+
+// ¿Se repite la llamada que falló con `error`? Sí si la cortó una señal, y
+// si el descriptor no tenía bytes, o sitio, y ya los tiene: `suceso` es
+// POLLIN para leer y POLLOUT para escribir.
+bool repetir(int error, int descriptor, short suceso) {
+  if (error == EINTR) {
+    return true;
+  }
+  if (error != EAGAIN && error != EWOULDBLOCK) {
+    return false;
+  }
+  pollfd sondeo{descriptor, suceso, 0};
+  int listos = 0;
+  do {
+    listos = poll(&sondeo, 1, -1);  // sin plazo, como una llamada que espera
+  } while (listos < 0 && errno == EINTR);
+  return listos > 0;
+}
+
+}  // namespace
 
 Lectura leer(int descriptor, char* destino, std::size_t cuantos) {
   for (;;) {
@@ -27,8 +55,9 @@ Lectura leer(int descriptor, char* destino, std::size_t cuantos) {
     if (leidos == 0) {
       return Lectura{0, true, 0};
     }
-    if (errno != EINTR) {
-      return Lectura{0, false, errno};
+    const int error = errno;
+    if (!repetir(error, descriptor, POLLIN)) {
+      return Lectura{0, false, error};
     }
   }
 }
@@ -37,10 +66,11 @@ int escribir(int descriptor, const char* datos, std::size_t cuantos) {
   while (cuantos > 0) {
     const ssize_t escritos = write(descriptor, datos, cuantos);
     if (escritos < 0) {
-      if (errno == EINTR) {
-        continue;
+      const int error = errno;
+      if (!repetir(error, descriptor, POLLOUT)) {
+        return error;
       }
-      return errno;
+      continue;
     }
     datos += escritos;
     cuantos -= static_cast<std::size_t>(escritos);
@@ -82,39 +112,85 @@ void ejecutarEnInterprete(Orden /*orden*/) {}
 
 namespace {
 
-// Las señales que terminan o paran el programa: sus manejadores devuelven
-// antes al terminal su modo normal. SIGCONT tiene aparte el suyo, que solo
-// avisa a la pausa.
-constexpr int kSenales[] = {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGTSTP};
-constexpr int kNumSenales = sizeof(kSenales) / sizeof(kSenales[0]);
+// Las señales cuya acción por defecto termina el programa, salvo SIGKILL,
+// que nadie puede atrapar. Cada sistema tiene algunas propias; las de tiempo
+// real las añade anadirTiempoReal(), pues sus números se saben al ejecutar.
+constexpr int kTerminan[] = {
+    SIGHUP,    SIGINT,  SIGQUIT,   SIGILL,  SIGTRAP, SIGABRT, SIGBUS,
+    SIGFPE,    SIGUSR1, SIGSEGV,   SIGUSR2, SIGPIPE, SIGALRM, SIGTERM,
+    SIGXCPU,   SIGXFSZ, SIGVTALRM, SIGPROF, SIGSYS,
+#ifdef SIGSTKFLT
+    SIGSTKFLT,
+#endif
+#ifdef SIGPOLL
+    SIGPOLL,  // SIGIO en Linux; en los BSD, SIGIO no termina el programa
+#endif
+#ifdef SIGPWR
+    SIGPWR,
+#endif
+#ifdef SIGEMT
+    SIGEMT,
+#endif
+};
+
+// Las que lo paran, salvo SIGSTOP, que tampoco se puede atrapar.
+constexpr int kParan[] = {SIGTSTP, SIGTTIN, SIGTTOU};
+
+#ifdef SIGRTMIN
+void anadirTiempoReal(sigset_t& senales) {
+  for (int senal = SIGRTMIN; senal <= SIGRTMAX; ++senal) {
+    sigaddset(&senales, senal);
+  }
+}
+#else
+void anadirTiempoReal(sigset_t& /*senales*/) {}
+#endif
+
+// Las señales del modo tecla: las que terminan el programa, las que lo
+// paran y SIGCONT.
+sigset_t senalesDelModo() {
+  sigset_t senales;
+  sigemptyset(&senales);
+  for (const int senal : kTerminan) {
+    sigaddset(&senales, senal);
+  }
+  anadirTiempoReal(senales);
+  for (const int senal : kParan) {
+    sigaddset(&senales, senal);
+  }
+  sigaddset(&senales, SIGCONT);
+  return senales;
+}
+
+// En segundo plano, la pausa mira de quién es el terminal tras cada tramo
+// de este largo.
+constexpr int kTramoEnFondoMs = 200;
 
 struct EstadoTerminal {
   int descriptor = -1;
   termios normal{};  // el modo que había: vuelve por cualquier camino
-  termios tecla{};   // el modo en que se lee una pulsación
-  volatile std::sig_atomic_t activo = 0;
-  // Se pone al continuar el programa; lo lee y lo borra reanudado().
-  volatile std::sig_atomic_t reanudado = 0;
-  // Los manejadores que había, que vuelven al destruir el ModoTecla.
-  struct sigaction anteriores[kNumSenales] {};
-  struct sigaction anteriorContinuar {};
+  termios tecla{};   // el modo tecla, tal como lo guarda el terminal
+  // El terminal está en el modo tecla que puso el programa.
+  volatile std::sig_atomic_t puesto = 0;
+  // Llegó SIGCONT; lo mira y lo borra la espera de la pausa.
+  volatile std::sig_atomic_t continuado = 0;
+  sigset_t delModo{};  // las señales del modo tecla
+  // Las que tomó el modo tecla, y lo que había en cada una, que vuelve al
+  // destruirlo; también lo que hacía std::terminate.
+  sigset_t tomadas{};
+  struct sigaction anteriores[NSIG] {};
+  std::terminate_handler anteriorTerminar = nullptr;
 };
 
 EstadoTerminal estado;  // NOLINT(*-avoid-non-const-global-variables)
 
-// Mientras vive, no llega ninguna de las señales de arriba, ni SIGCONT: los
-// manejadores y el modo se ponen y se quitan de una pieza.
+// Mientras vive, no llega ninguna de las señales del modo: el modo, los
+// manejadores y `estado` cambian de una pieza. Con SIGTTOU bloqueada,
+// además, el terminal admite un cambio de modo aunque el programa esté en
+// segundo plano (es lo que se quiere al devolverle su modo normal).
 class SenalesBloqueadas {
  public:
-  SenalesBloqueadas() {
-    sigset_t bloqueo;
-    sigemptyset(&bloqueo);
-    for (const int senal : kSenales) {
-      sigaddset(&bloqueo, senal);
-    }
-    sigaddset(&bloqueo, SIGCONT);
-    sigprocmask(SIG_BLOCK, &bloqueo, &anterior_);
-  }
+  SenalesBloqueadas() { sigprocmask(SIG_BLOCK, &estado.delModo, &anterior_); }
   ~SenalesBloqueadas() { sigprocmask(SIG_SETMASK, &anterior_, nullptr); }
 
   SenalesBloqueadas(const SenalesBloqueadas&) = delete;
@@ -124,9 +200,92 @@ class SenalesBloqueadas {
   sigset_t anterior_{};
 };
 
+bool mismoModo(const termios& uno, const termios& otro) {
+  if (uno.c_iflag != otro.c_iflag || uno.c_oflag != otro.c_oflag ||
+      uno.c_cflag != otro.c_cflag || uno.c_lflag != otro.c_lflag) {
+    return false;
+  }
+  for (int i = 0; i < NCCS; ++i) {
+    if (uno.c_cc[i] != otro.c_cc[i]) {
+      return false;
+    }
+  }
+  return true;
+}
+
+// ¿Sigue el terminal en el modo tecla que puso el programa? Si otro lo
+// cambió (la shell, que toma el terminal cuando el programa se para con
+// SIGSTOP), el modo del terminal ya no es cosa del programa.
+bool sigueEnModoTecla() {
+  termios actual{};
+  return estado.puesto != 0 && tcgetattr(estado.descriptor, &actual) == 0 &&
+         mismoModo(actual, estado.tecla);
+}
+
+// Devuelve al terminal el modo que tenía, si aún está en el del programa.
 void restaurarModo() {
-  if (estado.activo != 0) {
+  if (sigueEnModoTecla()) {
     tcsetattr(estado.descriptor, TCSANOW, &estado.normal);
+  }
+  estado.puesto = 0;
+}
+
+// Pone el modo tecla a partir del modo que tiene ahora el terminal, que es
+// el que volverá.
+void ponerModoTecla() {
+  if (tcgetattr(estado.descriptor, &estado.normal) != 0) {
+    return;
+  }
+  estado.tecla = estado.normal;
+  estado.tecla.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
+  estado.tecla.c_cc[VMIN] = 1;
+  estado.tecla.c_cc[VTIME] = 0;
+  if (tcsetattr(estado.descriptor, TCSANOW, &estado.tecla) == 0) {
+    tcgetattr(estado.descriptor, &estado.tecla);
+    estado.puesto = 1;
+  }
+}
+
+// ¿Es el grupo de procesos del programa el del primer plano del terminal?
+// Sin respuesta (un error, o ningún grupo, como en el terminal que emula
+// Emscripten en el navegador), se toma por el primer plano: mejor eso que
+// esperar para siempre.
+bool enPrimerPlano() {
+  const pid_t grupo = tcgetpgrp(estado.descriptor);
+  return grupo <= 0 || grupo == getpgrp();
+}
+
+// Pone el modo tecla, si falta, en cuanto el programa está en el primer
+// plano. En segundo plano el terminal es de otro (la shell): se espera, a
+// tramos y sin tocarlo, a que vuelva. Una lectura allí pararía el programa
+// con SIGTTIN, y un cambio de modo con SIGTTOU; pero quien lanzó el programa
+// puede ignorarlas, y entonces tcsetattr cambiaría el terminal de la shell:
+// la espera no cuenta con ellas.
+//
+// Cierto si el modo se pone de nuevo tras continuar el programa.
+bool ponerEnPrimerPlano() {
+  bool continuado = false;
+  for (;;) {
+    {
+      const SenalesBloqueadas bloqueadas;
+      if (estado.continuado != 0) {
+        // Tras continuar, el modo sigue puesto solo si el terminal aún lo
+        // tiene. Si lo tiene, el SIGCONT no siguió a ninguna parada que
+        // cambiara nada: no hay que repetir el aviso.
+        estado.continuado = 0;
+        continuado = true;
+        estado.puesto = sigueEnModoTecla() ? 1 : 0;
+      }
+      if (enPrimerPlano()) {
+        if (estado.puesto != 0) {
+          return false;
+        }
+        ponerModoTecla();
+        return continuado;
+      }
+      restaurarModo();  // si aún estaba puesto, fuera: el terminal es de otro
+    }
+    poll(nullptr, 0, kTramoEnFondoMs);  // una señal corta antes el tramo
   }
 }
 
@@ -144,43 +303,67 @@ void porDefecto(int senal) {
   sigaction(senal, &accion, nullptr);
 }
 
-extern "C" void alRecibirSenal(int senal);
-
-void instalar(int senal) {
+// Mientras se atiende una señal del modo, las demás esperan; y sin
+// SA_RESTART, la pausa ve cortada su espera.
+void instalar(int senal, void (*manejador)(int)) {
   struct sigaction accion {};
-  accion.sa_handler = alRecibirSenal;
-  sigemptyset(&accion.sa_mask);
-  accion.sa_flags = 0;  // sin SA_RESTART: la pausa ve cortada su espera
+  accion.sa_handler = manejador;
+  accion.sa_mask = estado.delModo;
+  accion.sa_flags = 0;
   sigaction(senal, &accion, nullptr);
 }
 
-// Devuelve el modo normal y deja que la señal haga lo suyo: terminar el
-// programa o pararlo.
+// Devuelve el modo normal y deja que la señal haga lo que haría sin el modo
+// tecla: terminar el programa o pararlo.
 extern "C" void alRecibirSenal(int senal) {
   const int errnoGuardado = errno;
   restaurarModo();
   porDefecto(senal);
   desbloquear(senal);
   static_cast<void>(raise(senal));  // un manejador no tiene a quién avisar
-  // Solo una parada vuelve aquí, cuando el programa continúa.
-  if (estado.activo != 0) {
-    instalar(senal);
-    tcsetattr(estado.descriptor, TCSANOW, &estado.tecla);
-  }
+  // Solo una parada vuelve aquí, cuando el programa continúa (o cuando el
+  // sistema la descarta, en un grupo de procesos huérfano): la espera de la
+  // pausa pone otra vez el modo tecla.
+  instalar(senal, alRecibirSenal);
   errno = errnoGuardado;
 }
 
-// El programa continuó de verdad: una parada puede descartarse sin más, como
-// en un grupo de procesos huérfano.
-extern "C" void alContinuar(int /*senal*/) { estado.reanudado = 1; }
+// Solo lo anota: la espera de la pausa mira después si cambió algo.
+extern "C" void alContinuar(int /*senal*/) { estado.continuado = 1; }
 
-extern "C" void alSalir() { restaurarModo(); }
+// Toma `senal` para el modo tecla solo si está en su acción por defecto. Una
+// que se ignoraba (SIGHUP bajo nohup) sigue ignorada, y una con manejador
+// propio sigue siendo de quien lo puso, que responde de ella: así no se
+// pisan los manejadores de SIGSEGV, SIGBUS y SIGFPE de los sanitizadores.
+void tomar(int senal) {
+  struct sigaction& anterior = estado.anteriores[senal];
+  if (sigaction(senal, nullptr, &anterior) == 0 &&
+      anterior.sa_handler == SIG_DFL) {
+    instalar(senal, senal == SIGCONT ? alContinuar : alRecibirSenal);
+    sigaddset(&estado.tomadas, senal);
+  }
+}
+
+extern "C" void alSalir() {
+  const SenalesBloqueadas bloqueadas;
+  restaurarModo();
+}
+
+// std::terminate con el modo puesto: una excepción que nadie recoge, o
+// memoria que se acaba al guardar lo escrito por adelantado. Devuelve el
+// modo y sigue con lo que había (de ordinario, abort).
+[[noreturn]] void alTerminar() {
+  alSalir();
+  if (estado.anteriorTerminar != nullptr) {
+    estado.anteriorTerminar();
+  }
+  std::abort();
+}
 
 }  // namespace
 
-ModoTecla::ModoTecla(int descriptor) : activo_(false) {
-  termios normal{};
-  if (tcgetattr(descriptor, &normal) != 0) {
+ModoTecla::ModoTecla(int descriptor) : activo_(false), reanudado_(false) {
+  if (!esTerminal(descriptor)) {
     return;
   }
   // También exit() devuelve el modo; basta con registrarlo una vez.
@@ -188,28 +371,21 @@ ModoTecla::ModoTecla(int descriptor) : activo_(false) {
   static_cast<void>(kRegistrado);
 
   estado.descriptor = descriptor;
-  estado.normal = normal;
-  estado.tecla = normal;
-  estado.tecla.c_lflag &= ~static_cast<tcflag_t>(ICANON | ECHO);
-  estado.tecla.c_cc[VMIN] = 1;
-  estado.tecla.c_cc[VTIME] = 0;
-
-  const SenalesBloqueadas bloqueadas;
-  for (int i = 0; i < kNumSenales; ++i) {
-    sigaction(kSenales[i], nullptr, &estado.anteriores[i]);
-    // Una señal que ya se ignoraba (SIGHUP bajo nohup) sigue ignorada.
-    if (estado.anteriores[i].sa_handler != SIG_IGN) {
-      instalar(kSenales[i]);
+  estado.delModo = senalesDelModo();
+  {
+    const SenalesBloqueadas bloqueadas;
+    sigemptyset(&estado.tomadas);
+    for (int senal = 1; senal < NSIG; ++senal) {
+      if (sigismember(&estado.delModo, senal) == 1) {
+        tomar(senal);
+      }
     }
+    estado.anteriorTerminar = std::set_terminate(alTerminar);
+    estado.puesto = 0;
+    estado.continuado = 0;
   }
-  struct sigaction continuar {};
-  continuar.sa_handler = alContinuar;
-  sigemptyset(&continuar.sa_mask);
-  sigaction(SIGCONT, &continuar, &estado.anteriorContinuar);
-  estado.reanudado = 0;
-  estado.activo = 1;
-  tcsetattr(descriptor, TCSANOW, &estado.tecla);
   activo_ = true;
+  reanudado_ = ponerEnPrimerPlano();
 }
 
 ModoTecla::~ModoTecla() {
@@ -218,16 +394,21 @@ ModoTecla::~ModoTecla() {
   }
   const SenalesBloqueadas bloqueadas;
   restaurarModo();
-  estado.activo = 0;
-  for (int i = 0; i < kNumSenales; ++i) {
-    sigaction(kSenales[i], &estado.anteriores[i], nullptr);
+  for (int senal = 1; senal < NSIG; ++senal) {
+    if (sigismember(&estado.tomadas, senal) == 1) {
+      sigaction(senal, &estado.anteriores[senal], nullptr);
+    }
   }
-  sigaction(SIGCONT, &estado.anteriorContinuar, nullptr);
+  std::set_terminate(estado.anteriorTerminar);
 }
 
 bool ModoTecla::reanudado() {
-  const bool reanudado = estado.reanudado != 0;
-  estado.reanudado = 0;
+  if (!activo_) {
+    return false;
+  }
+  const bool repuesto = ponerEnPrimerPlano();
+  const bool reanudado = reanudado_ || repuesto;
+  reanudado_ = false;
   return reanudado;
 }
 

@@ -70,7 +70,7 @@ void ejecutarEnInterprete(Orden orden) {
 // ---------------------------------------------------------------------------
 // El modo tecla: nada que cambiar.
 
-ModoTecla::ModoTecla(int /*descriptor*/) : activo_(false) {}
+ModoTecla::ModoTecla(int /*descriptor*/) : activo_(false), reanudado_(false) {}
 
 ModoTecla::~ModoTecla() = default;
 

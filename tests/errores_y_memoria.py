@@ -15,6 +15,11 @@ rusage de un hijo de este script contaría también las páginas del
 intérprete); después llega el fin de la entrada. --sin-memoria se salta esas
 filas (con los sanitizadores un pico no significa nada).
 
+Una fila con salida "lenta" le da la sesión escrita en la fila y lee
+despacio su salida, las dos tuberías sin bloqueo (O_NONBLOCK), como las
+dejaría otro programa: ha de llegar entera, igual que con bloqueo, y la
+salida ha de seguir sin bloqueo al final.
+
 Cada programa ha de tener al menos una fila de memoria: si NOMBRE no tiene
 ninguna, la prueba falla y dice qué añadir.
 """
@@ -22,6 +27,7 @@ ninguna, la prueba falla y dice qué añadir.
 import array
 import fcntl
 import os
+import select
 import signal
 import subprocess
 import sys
@@ -38,6 +44,9 @@ PLAZO = 10.0         # segundos que un programa tiene para esperar o salir
 ESCRIBIR = "{}: no se puede escribir en la salida: "
 LEER = "{}: no se puede leer la entrada: "
 TODOS = None  # en vez de la tupla de programas: la fila vale para todos
+
+# Una cola y una pila de cien mil huecos: un listado de 600 KB.
+LISTADO_LARGO = b"2\n100000\n0\n1\n1\n7\n4\n"
 
 # (fila, programas, entrada estándar, salida estándar, estado, primera línea
 # de la salida de errores, pico en KiB o None). Una respuesta larga es
@@ -56,6 +65,8 @@ CASOS = [
      LEER + "Is a directory", None),
     ("entrada_cerrada", TODOS, "cerrada", "nula", 1,
      LEER + "Bad file descriptor", None),
+    # Descriptores sin bloqueo: el programa espera igual, sin perder nada.
+    ("listado_sin_bloqueo", ("growstack",), LISTADO_LARGO, "lenta", 0, "", None),
     # Una respuesta larga en cada clase de lectura de cada programa.
     ("opcion_de_cifras", ("growstack",), (b"", b"9", b"\n"), "nula", 0, "",
      LIMITE),
@@ -112,13 +123,30 @@ def alimentar(proceso, respuesta):
     return None, "no esperó más entrada tras la respuesta larga"
 
 
+def leer_despacio(descriptor, proceso):
+    """Lee de a poco hasta que el programa ha terminado y no queda nada."""
+    leido = b""
+    limite = time.monotonic() + PLAZO
+    while time.monotonic() < limite:
+        if select.select([descriptor], [], [], 0.05)[0]:
+            leido += os.read(descriptor, 4096)
+            time.sleep(0.001)
+        elif proceso.poll() is not None:
+            break
+    return leido
+
+
 def ejecutar(programa, entrada, salida):
     """Ejecuta la sesión de una fila: (estado, primera línea de la salida de
     errores, pico, fallo)."""
     en_el_hijo = []  # se hace en el hijo justo antes de arrancar el programa
     heredados = []   # descriptores que toma el hijo; la prueba cierra su copia
+    lenta = None     # la tubería de la salida lenta: (lectura, escritura)
     stdin = subprocess.DEVNULL
-    if entrada == "cerrada":
+    if isinstance(entrada, bytes):
+        stdin = subprocess.PIPE
+        en_el_hijo.append(lambda: os.set_blocking(0, False))
+    elif entrada == "cerrada":
         en_el_hijo.append(lambda: os.close(0))
     elif entrada == "directorio":
         stdin = os.open(os.path.dirname(os.path.abspath(__file__)), os.O_RDONLY)
@@ -131,6 +159,12 @@ def ejecutar(programa, entrada, salida):
         heredados.append(stdout)
     elif salida == "cerrada":
         en_el_hijo.append(lambda: os.close(1))
+    elif salida == "lenta":
+        # La prueba guarda su extremo de escritura para ver al final si sigue
+        # sin bloqueo: la marca es de todas sus copias.
+        lenta = os.pipe()
+        stdout = lenta[1]
+        os.set_blocking(stdout, False)
     elif salida.startswith("rota"):
         lectura, stdout = os.pipe()
         os.close(lectura)  # nadie leerá nunca lo que escriba el programa
@@ -144,6 +178,16 @@ def ejecutar(programa, entrada, salida):
         for descriptor in heredados:
             os.close(descriptor)
         pico, fallo = None, None
+        if isinstance(entrada, bytes):
+            proceso.stdin.write(entrada)
+            proceso.stdin.close()
+        if lenta is not None:
+            llegado = leer_despacio(lenta[0], proceso)
+            referencia = subprocess.run([programa], input=entrada,
+                                        stdout=subprocess.PIPE).stdout
+            if llegado != referencia:
+                fallo = (f"llegaron {len(llegado)} bytes, se esperaban los "
+                         f"{len(referencia)} de una salida con bloqueo")
         if isinstance(entrada, tuple):
             pico, fallo = alimentar(proceso, entrada)
             try:
@@ -156,6 +200,11 @@ def ejecutar(programa, entrada, salida):
             proceso.kill()
             estado = proceso.wait()
             fallo = fallo or f"sigue en marcha tras {PLAZO} s"
+        if lenta is not None:
+            if os.get_blocking(lenta[1]):
+                fallo = fallo or "el programa quitó O_NONBLOCK"
+            os.close(lenta[0])
+            os.close(lenta[1])
         errores.seek(0)
         primera = errores.read().decode(errors="replace").split("\n")[0]
     return estado, primera, pico, fallo

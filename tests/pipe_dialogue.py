@@ -12,6 +12,10 @@ línea (--sin-escrituras se lo salta, para un motor que escribe por su
 cuenta). Luego el programa recibe el fin de la entrada y ha de terminar con
 estado 0. Estos pasos valen para cualquier programa.
 
+El diálogo se lleva dos veces: la segunda, con la entrada y la salida del
+programa sin bloqueo (O_NONBLOCK), como las dejaría otro programa; ha de ir
+igual, y al final las dos han de seguir sin bloqueo.
+
 A shapestack, además, un lado cortado en su coma decimal ("2," y luego
 " 4") ha de dejarle la coma a la lectura siguiente, la del menú, que la
 contesta con su mensaje.
@@ -60,14 +64,27 @@ def escrituras(proceso):
     return None
 
 
-def main():
-    programa = sys.argv[1]
-    contar = "--sin-escrituras" not in sys.argv[2:]
+def quitar_bloqueo():
+    """En el hijo, antes del programa: su entrada y su salida sin bloqueo."""
+    for descriptor in (0, 1):
+        os.set_blocking(descriptor, False)
+
+
+def sigue_sin_bloqueo(proceso, descriptor):
+    """Si el descriptor del programa sigue sin bloqueo (Linux)."""
+    with open(f"/proc/{proceso.pid}/fdinfo/{descriptor}") as info:
+        marcas = int(info.read().split("flags:")[1].split()[0], 8)
+    return marcas & os.O_NONBLOCK != 0
+
+
+def dialogo(programa, contar, sin_bloqueo):
+    """Lleva el diálogo entero; da la lista de fallos."""
     # None: la primera espera, antes de dar ninguna respuesta.
     respuestas = [None, b"1\n", b"1\n", b"1\n"]
     cortes, esperado = CORTES.get(os.path.basename(programa), ([], None))
-    proceso = subprocess.Popen([programa], stdin=subprocess.PIPE,
-                               stdout=subprocess.PIPE)
+    proceso = subprocess.Popen(
+        [programa], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+        preexec_fn=quitar_bloqueo if sin_bloqueo else None)
     fallos = []
     mostrado = b""
     try:
@@ -89,6 +106,10 @@ def main():
                 fallos.append(f"paso {paso}: {ahora - antes} escrituras "
                               "antes de esta espera, se esperaba 1")
             antes = ahora
+        for descriptor in (0, 1):
+            if (sin_bloqueo and proceso.poll() is None
+                    and not sigue_sin_bloqueo(proceso, descriptor)):
+                fallos.append(f"quitó O_NONBLOCK del descriptor {descriptor}")
         proceso.stdin.close()
         mostrado += proceso.stdout.read()
         if esperado is not None and esperado not in mostrado:
@@ -101,6 +122,17 @@ def main():
         if proceso.poll() is None:
             proceso.kill()
             fallos.append("sigue en marcha tras el fin de la entrada")
+    return fallos
+
+
+def main():
+    programa = sys.argv[1]
+    contar = "--sin-escrituras" not in sys.argv[2:]
+    fallos = []
+    for sin_bloqueo in (False, True):
+        prefijo = "sin bloqueo: " if sin_bloqueo else ""
+        fallos += [prefijo + fallo
+                   for fallo in dialogo(programa, contar, sin_bloqueo)]
     for fallo in fallos:
         print(fallo)
     return 1 if fallos else 0

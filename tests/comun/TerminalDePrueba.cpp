@@ -82,11 +82,24 @@ void cerrarAlEjecutar(int descriptor) {
   fcntl(descriptor, F_SETFD, FD_CLOEXEC);
 }
 
+// En el guardián: el terminal y el grupo del programa, para el manejador que
+// pasa el primer plano de uno a otro.
+int terminalDelGuardian = -1;
+pid_t grupoDelPrograma = -1;
+
+// En el guardián: SIGUSR2 da el primer plano al grupo del programa, SIGUSR1
+// al del guardián.
+extern "C" void alPedirPrimerPlano(int senal) {
+  tcsetpgrp(terminalDelGuardian,
+            senal == SIGUSR2 ? grupoDelPrograma : getpgrp());
+}
+
 // En el proceso del programa, antes del exec: un grupo de procesos propio en
 // el primer plano del terminal, como el que da una shell a un trabajo en
 // primer plano; cada señal en su acción por omisión y desbloqueada, deje lo
-// que deje quien ejecuta las pruebas; y sin ficheros core por SIGQUIT.
-void prepararPrograma(int terminal) {
+// que deje quien ejecuta las pruebas, salvo las que pide `arranque`; y sin
+// ficheros core por SIGQUIT.
+void prepararPrograma(int terminal, const Arranque& arranque) {
   setpgid(0, 0);
   signal(SIGTTOU, SIG_IGN);  // así un grupo de fondo puede tomar el terminal
   tcsetpgrp(terminal, getpid());
@@ -97,10 +110,18 @@ void prepararPrograma(int terminal) {
   sigset_t ninguna;
   sigemptyset(&ninguna);
   sigprocmask(SIG_SETMASK, &ninguna, nullptr);
+  for (const int senal : arranque.ignoradas) {
+    signal(senal, SIG_IGN);
+  }
   const rlimit sinVolcado{0, 0};
   setrlimit(RLIMIT_CORE, &sinVolcado);
+  const rlimit archivo{arranque.limiteDeArchivo, arranque.limiteDeArchivo};
+  setrlimit(RLIMIT_FSIZE, &archivo);
   for (int estandar = 0; estandar <= 2; ++estandar) {
     dup2(terminal, estandar);
+  }
+  if (arranque.salida >= 0) {
+    dup2(arranque.salida, 1);
   }
   if (terminal > 2) {
     close(terminal);
@@ -156,7 +177,8 @@ TerminalDePrueba::~TerminalDePrueba() {
   }
 }
 
-bool TerminalDePrueba::lanzar(const std::vector<std::string>& argumentos) {
+bool TerminalDePrueba::lanzar(const std::vector<std::string>& argumentos,
+                              const Arranque& arranque) {
   if (!abierta() || guardian_ >= 0 || argumentos.empty()) {
     return false;
   }
@@ -174,9 +196,14 @@ bool TerminalDePrueba::lanzar(const std::vector<std::string>& argumentos) {
   }
   cerrarAlEjecutar(tuberia[0]);
   cerrarAlEjecutar(tuberia[1]);
+  if (arranque.sinBloqueo) {
+    // La marca es de la descripción abierta que comparten la prueba y el
+    // programa: se ve, al final, si el programa la dejó como estaba.
+    fcntl(esclavo_, F_SETFL, fcntl(esclavo_, F_GETFL) | O_NONBLOCK);
+  }
   guardian_ = fork();
   if (guardian_ == 0) {
-    guardar(argv, tuberia[1]);
+    guardar(argv, tuberia[1], arranque);
   }
   close(tuberia[1]);
   estados_ = tuberia[0];
@@ -192,8 +219,10 @@ bool TerminalDePrueba::lanzar(const std::vector<std::string>& argumentos) {
 }
 
 // El guardián abre la sesión con el terminal como terminal de control,
-// arranca el programa y avisa de cada parada hasta su fin.
-void TerminalDePrueba::guardar(const std::vector<char*>& argv, int avisos) {
+// arranca el programa y avisa de cada parada hasta su fin. Entretanto pasa el
+// primer plano cuando se lo piden.
+void TerminalDePrueba::guardar(const std::vector<char*>& argv, int avisos,
+                               const Arranque& arranque) {
   close(maestro_);
   close(estados_);
   if (setsid() < 0 || ioctl(esclavo_, TIOCSCTTY, 0) != 0) {
@@ -205,12 +234,19 @@ void TerminalDePrueba::guardar(const std::vector<char*>& argv, int avisos) {
   }
   if (programa == 0) {
     close(avisos);
-    prepararPrograma(esclavo_);
+    prepararPrograma(esclavo_, arranque);
     execv(argv[0], argv.data());
     _exit(127);
   }
   setpgid(programa, programa);  // cualquiera de los dos puede ir primero
-  close(esclavo_);
+  terminalDelGuardian = esclavo_;
+  grupoDelPrograma = programa;
+  signal(SIGTTOU, SIG_IGN);  // en segundo plano también cambia el grupo
+  struct sigaction pedir {};
+  pedir.sa_handler = alPedirPrimerPlano;
+  sigemptyset(&pedir.sa_mask);
+  sigaction(SIGUSR1, &pedir, nullptr);
+  sigaction(SIGUSR2, &pedir, nullptr);
   escribirCompleto(avisos, &programa, sizeof programa);
   for (;;) {
     int estado = 0;
@@ -236,6 +272,27 @@ void TerminalDePrueba::enviarSenal(int senal) {
   if (programa_ > 0 && !terminado_) {
     kill(programa_, senal);
   }
+}
+
+bool TerminalDePrueba::primerPlano(bool alPrograma) {
+  if (guardian_ <= 0 || programa_ <= 0) {
+    return false;
+  }
+  kill(guardian_, alPrograma ? SIGUSR2 : SIGUSR1);
+  // Desde el lado maestro se ve el grupo del primer plano del esclavo.
+  const pid_t grupo = alPrograma ? programa_ : guardian_;
+  const auto limite = limiteTras(kEsperaMs);
+  while (tcgetpgrp(maestro_) != grupo) {
+    if (restanteMs(limite) == 0) {
+      return false;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  }
+  return true;
+}
+
+bool TerminalDePrueba::sinBloqueo() const {
+  return (fcntl(esclavo_, F_GETFL) & O_NONBLOCK) != 0;
 }
 
 bool TerminalDePrueba::leerMaestro(int esperaMs) {

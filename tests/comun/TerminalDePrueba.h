@@ -1,11 +1,25 @@
 #ifndef TESTS_COMUN_TERMINALDEPRUEBA_H_
 #define TESTS_COMUN_TERMINALDEPRUEBA_H_
 
+#include <sys/resource.h>
 #include <sys/types.h>
 #include <termios.h>
 
 #include <string>
 #include <vector>
+
+// Lo que cambia, si se pide, en cómo arranca un programa en su terminal.
+struct Arranque {
+  // La salida estándar en este descriptor (una tubería, un archivo) en vez
+  // del terminal; la entrada y los errores siguen en el terminal.
+  int salida = -1;
+  // Las señales que el programa recibe ignoradas, como bajo nohup.
+  std::vector<int> ignoradas;
+  // El tamaño máximo de un archivo que escriba (RLIMIT_FSIZE).
+  rlim_t limiteDeArchivo = RLIM_INFINITY;
+  // El terminal sin bloqueo (O_NONBLOCK), como lo dejaría otro programa.
+  bool sinBloqueo = false;
+};
 
 // Ejecuta un programa en un pseudoterminal propio, como una shell interactiva
 // ejecuta un trabajo en primer plano: el terminal es el terminal de control de
@@ -19,6 +33,9 @@
 // el modo del terminal en el lado esclavo, que mantiene abierto toda la
 // ejecución. Toda espera tiene un plazo. Al destruirse, mata al programa y a
 // su guardián si siguen vivos.
+//
+// Como una shell, el guardián puede tomar el primer plano del terminal para
+// su propio grupo y devolvérselo al programa (primerPlano).
 class TerminalDePrueba {
  public:
   // Cuánto puede tardar algo que tiene que ocurrir.
@@ -41,14 +58,23 @@ class TerminalDePrueba {
 
   // Arranca `argumentos[0]` con esos argumentos, con la entrada, la salida y
   // los errores estándar en el terminal y cada señal en su acción por
-  // omisión. Una sola vez.
-  bool lanzar(const std::vector<std::string>& argumentos);
+  // omisión, salvo lo que diga `arranque`. Una sola vez.
+  bool lanzar(const std::vector<std::string>& argumentos,
+              const Arranque& arranque = Arranque());
 
   // Escribe `bytes` en el lado maestro, como si se teclearan.
   void teclear(const std::string& bytes);
 
   // Envía la señal `senal` al programa.
   void enviarSenal(int senal);
+
+  // Da el primer plano del terminal al grupo del programa (`alPrograma`) o
+  // al del guardián, como una shell que recupera el terminal; espera a que
+  // el terminal lo diga.
+  bool primerPlano(bool alPrograma);
+
+  // ¿Sigue el terminal sin bloqueo (O_NONBLOCK)?
+  bool sinBloqueo() const;
 
   // Lee lo que escribe el programa hasta que todo lo mostrado, desde la
   // posición `desde`, contiene `texto`. Falso si tarda más de `esperaMs`.
@@ -77,7 +103,8 @@ class TerminalDePrueba {
   explicit TerminalDePrueba(const termios* modo);
 
   // Lo que hace el guardián tras el fork; nunca vuelve.
-  [[noreturn]] void guardar(const std::vector<char*>& argv, int avisos);
+  [[noreturn]] void guardar(const std::vector<char*>& argv, int avisos,
+                            const Arranque& arranque);
 
   // Añade a `salida_` lo que dé el lado maestro en `esperaMs`, en una sola
   // lectura. Falso si no llegó nada.

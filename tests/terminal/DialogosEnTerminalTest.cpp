@@ -88,9 +88,12 @@ std::string visible(const std::string& texto) {
 // Una ejecución de un programa en su terminal, seguida paso a paso.
 class Recorrido {
  public:
-  explicit Recorrido(const std::string& programa) {
+  Recorrido(const std::string& programa, bool sinBloqueo)
+      : sinBloqueo_(sinBloqueo) {
     partida_ = terminal_.modo();
-    lanzado_ = terminal_.abierta() && terminal_.lanzar({programa});
+    Arranque arranque;
+    arranque.sinBloqueo = sinBloqueo;
+    lanzado_ = terminal_.abierta() && terminal_.lanzar({programa}, arranque);
   }
 
   Recorrido(const Recorrido&) = delete;
@@ -226,20 +229,25 @@ class Recorrido {
         << "estado " << estado;
     EXPECT_EQ(terminal_.salida().size(), visto_) << "se mostró al final:\n"
                                                  << resto();
+    EXPECT_EQ(terminal_.sinBloqueo(), sinBloqueo_)
+        << "el programa cambió las marcas del terminal";
   }
 
   TerminalDePrueba terminal_;
   termios partida_{};  // el modo del terminal antes de arrancar el programa
+  bool sinBloqueo_;    // el terminal empezó sin bloqueo (O_NONBLOCK)
   bool lanzado_;
   size_t visto_ = 0;  // cuánto de lo mostrado han explicado ya los pasos
 };
 
-// Un caso: su nombre, el programa (como se llama en CONSOLAS_PROGRAMAS) y sus
-// pasos.
+// Un caso: su nombre, el programa (como se llama en CONSOLAS_PROGRAMAS), sus
+// pasos y si el terminal empieza sin bloqueo (O_NONBLOCK), como lo dejaría
+// otro programa.
 struct Caso {
   const char* nombre;
   const char* programa;
   std::vector<Paso> pasos;
+  bool sinBloqueo = false;
 };
 
 void PrintTo(const Caso& caso, std::ostream* salida) { *salida << caso.nombre; }
@@ -263,7 +271,7 @@ std::string ruta(const std::string& programa) {
 }
 
 TEST_P(DialogoEnTerminal, LimpiaYEsperaEnSuSitio) {
-  Recorrido recorrido(ruta(GetParam().programa));
+  Recorrido recorrido(ruta(GetParam().programa), GetParam().sinBloqueo);
   ASSERT_TRUE(recorrido.lanzado());
   int numero = 0;
   for (const Paso& paso : GetParam().pasos) {
@@ -354,6 +362,19 @@ const std::vector<Caso>& casosEnTerminal() {
             salida("Que numero quieres introducir? \nCola: \n" + kDiezVacios +
                    "\nPila: \n7 -1 -1 -1 -1 -1 -1 -1 -1 -1 \n"),
             pausa("x"), salida(kLimpiar + kMenuPilas + "\n"), fin()}},
+      // Sin bloqueo, cada lectura y cada escritura que no puede seguir aún
+      // espera igual, sin error y sin perder nada.
+      Caso{"fixedstack_sin_bloqueo",
+           "fixedstack",
+           {salida(kMenuPilas), teclear("1\n"),
+            salida(kLimpiar + "Que quieres usar cola(1), pila(2)? "),
+            teclear("1\n"), salida("Que numero quieres introducir? "),
+            teclear("7\n"),
+            salida("\nCola: \n7 -1 -1 -1 -1 -1 -1 -1 -1 -1 \n\nPila: \n" +
+                   kDiezVacios),
+            pausa("x"), salida(kLimpiar + kMenuPilas), teclear("4\n"),
+            salida(kLimpiar), fin()},
+           true},
       Caso{"growstack",
            "growstack",
            {salida("Quieres construirlo por defecto(1) o con parametros(2)? "),

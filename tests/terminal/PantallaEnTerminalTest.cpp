@@ -7,8 +7,11 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "TerminalDePrueba.h"
 
@@ -48,9 +51,15 @@ void compararModo(const termios& hallado, const termios& esperado) {
 // Arranca la sonda, teclea `respuesta` para su primera lectura y espera a
 // que haga la pausa: el aviso está a la vista y el terminal ha dejado el
 // modo de líneas.
-void hastaLaPausa(TerminalDePrueba& terminal, const std::string& respuesta) {
+void hastaLaPausa(TerminalDePrueba& terminal, const std::string& respuesta,
+                  const Arranque& arranque = Arranque(),
+                  const char* modoDeLaSonda = nullptr) {
   ASSERT_TRUE(terminal.abierta());
-  ASSERT_TRUE(terminal.lanzar({SONDA_PAUSA}));
+  std::vector<std::string> argumentos = {SONDA_PAUSA};
+  if (modoDeLaSonda != nullptr) {
+    argumentos.emplace_back(modoDeLaSonda);
+  }
+  ASSERT_TRUE(terminal.lanzar(argumentos, arranque));
   terminal.teclear(respuesta);
   ASSERT_TRUE(terminal.esperarSalida(enTerminal(respuesta) + kAvisoDePausa))
       << terminal.salida();
@@ -76,6 +85,22 @@ void terminaBien(TerminalDePrueba& terminal) {
   ASSERT_TRUE(terminal.esperarEstado(estado));
   EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0)
       << "estado " << estado;
+}
+
+// Termina con una tecla la pausa, que ha mostrado `mostrado`, y da 5 a la
+// lectura de después; el terminal acaba en el modo `partida`.
+void terminarLaPausa(TerminalDePrueba& terminal, const std::string& mostrado,
+                     const termios& partida) {
+  terminal.teclear("x");
+  const std::string hastaFin = mostrado + "\r\n";
+  ASSERT_TRUE(terminal.esperarSalida(hastaFin)) << terminal.salida();
+  ASSERT_TRUE(terminal.esperarModo(false));
+  terminal.teclear("5\n");
+  ASSERT_NO_FATAL_FAILURE(terminaBien(terminal));
+  const std::string esperada = hastaFin + enTerminal("5\n") + "leido 5\r\n";
+  terminal.esperarSalida(esperada);
+  EXPECT_EQ(terminal.salida(), esperada);
+  compararModo(terminal.modo(), partida);
 }
 
 // La secuencia de escape del borrado solo donde TERM nombra un terminal con
@@ -205,30 +230,49 @@ struct CasoSenal {
   const char* nombre;
   const char* tecla;  // se teclea para provocar la señal; nullptr: con kill
   int senal;
+  const char* modo = nullptr;  // el modo de la sonda, si no es el de siempre
+  int muere = 0;               // la señal de la que muere, si no es `senal`
 };
 
 // Una señal que termina el programa durante la pausa deja el terminal en el
-// modo exacto que tenía, y el programa muere de esa misma señal.
-
+// modo exacto que tenía, y el programa muere de esa misma señal. Así también
+// std::terminate, que aquí llama el manejador de SIGUSR1 de la propia sonda
+// (la pausa lo respeta): el programa aborta como lo haría sin la pausa.
 TEST(PantallaEnTerminal, UnaSenalDuranteLaPausaDejaElModoComoEstaba) {
   const CasoSenal casos[] = {
-      {"Ctrl+C", "\x03", SIGINT},    {"Ctrl+\\", "\x1c", SIGQUIT},
-      {"SIGTERM", nullptr, SIGTERM}, {"SIGHUP", nullptr, SIGHUP},
+      {"Ctrl+C", "\x03", SIGINT},
+      {"Ctrl+\\", "\x1c", SIGQUIT},
+      {"SIGTERM", nullptr, SIGTERM},
+      {"SIGHUP", nullptr, SIGHUP},
       {"SIGINT", nullptr, SIGINT},
+      {"SIGUSR1", nullptr, SIGUSR1},
+      {"SIGUSR2", nullptr, SIGUSR2},
+      {"SIGALRM", nullptr, SIGALRM},
+      {"SIGVTALRM", nullptr, SIGVTALRM},
+      {"SIGPROF", nullptr, SIGPROF},
+      {"SIGXCPU", nullptr, SIGXCPU},
+      {"SIGXFSZ", nullptr, SIGXFSZ},
+      {"SIGPIPE", nullptr, SIGPIPE},
+      {"SIGABRT", nullptr, SIGABRT},
+      {"SIGRTMIN", nullptr, SIGRTMIN},
+      {"SIGRTMAX", nullptr, SIGRTMAX},
+      {"std::terminate", nullptr, SIGUSR1, "terminar", SIGABRT},
   };
   for (const CasoSenal& caso : casos) {
     SCOPED_TRACE(caso.nombre);
     const termios partida = modoDePartida();
     TerminalDePrueba terminal(partida);
-    ASSERT_NO_FATAL_FAILURE(hastaLaPausa(terminal, "7\n"));
+    ASSERT_NO_FATAL_FAILURE(
+        hastaLaPausa(terminal, "7\n", Arranque(), caso.modo));
     if (caso.tecla != nullptr) {
       terminal.teclear(caso.tecla);
     } else {
       terminal.enviarSenal(caso.senal);
     }
+    const int muere = caso.muere != 0 ? caso.muere : caso.senal;
     int estado = 0;
     ASSERT_TRUE(terminal.esperarEstado(estado)) << "la sonda no terminó";
-    EXPECT_TRUE(WIFSIGNALED(estado) && WTERMSIG(estado) == caso.senal)
+    EXPECT_TRUE(WIFSIGNALED(estado) && WTERMSIG(estado) == muere)
         << "estado " << estado;
     compararModo(terminal.modo(), partida);
   }
@@ -236,7 +280,8 @@ TEST(PantallaEnTerminal, UnaSenalDuranteLaPausaDejaElModoComoEstaba) {
 
 struct CasoParada {
   const char* nombre;
-  const char* tecla;  // se teclea para parar la sonda; nullptr: con SIGTSTP
+  const char* tecla;  // se teclea para parar la sonda; nullptr: con kill
+  int senal;
 };
 
 // Se para dos veces, para que la primera continuación tenga que haberlo
@@ -244,8 +289,10 @@ struct CasoParada {
 // parada. Tras cada continuación el aviso se escribe de nuevo en su línea.
 TEST(PantallaEnTerminal, CtrlZParaConElModoNormalYLaPausaSigue) {
   const CasoParada casos[] = {
-      {"Ctrl+Z", "\x1a"},
-      {"SIGTSTP", nullptr},
+      {"Ctrl+Z", "\x1a", SIGTSTP},
+      {"SIGTSTP", nullptr, SIGTSTP},
+      {"SIGTTIN", nullptr, SIGTTIN},
+      {"SIGTTOU", nullptr, SIGTTOU},
   };
   for (const CasoParada& caso : casos) {
     SCOPED_TRACE(caso.nombre);
@@ -258,11 +305,11 @@ TEST(PantallaEnTerminal, CtrlZParaConElModoNormalYLaPausaSigue) {
       if (caso.tecla != nullptr) {
         terminal.teclear(caso.tecla);
       } else {
-        terminal.enviarSenal(SIGTSTP);
+        terminal.enviarSenal(caso.senal);
       }
       int estado = 0;
       ASSERT_TRUE(terminal.esperarEstado(estado)) << "la sonda no se paró";
-      ASSERT_TRUE(WIFSTOPPED(estado) && WSTOPSIG(estado) == SIGTSTP)
+      ASSERT_TRUE(WIFSTOPPED(estado) && WSTOPSIG(estado) == caso.senal)
           << "estado " << estado;
       compararModo(terminal.modo(), partida);
 
@@ -273,15 +320,130 @@ TEST(PantallaEnTerminal, CtrlZParaConElModoNormalYLaPausaSigue) {
       ASSERT_TRUE(terminal.esperarSalida(mostrado)) << terminal.salida();
       ASSERT_NO_FATAL_FAILURE(sigueEsperando(terminal));
     }
-    terminal.teclear("x");
-    const std::string hastaFin = mostrado + "\r\n";
-    ASSERT_TRUE(terminal.esperarSalida(hastaFin)) << terminal.salida();
-    ASSERT_TRUE(terminal.esperarModo(false));
-    terminal.teclear("5\n");
-    ASSERT_NO_FATAL_FAILURE(terminaBien(terminal));
-    const std::string esperada = hastaFin + enTerminal("5\n") + "leido 5\r\n";
-    terminal.esperarSalida(esperada);
-    EXPECT_EQ(terminal.salida(), esperada);
+    ASSERT_NO_FATAL_FAILURE(terminarLaPausa(terminal, mostrado, partida));
+  }
+}
+
+// Un SIGCONT que no sigue a ninguna parada, o una señal que se ignoraba al
+// arrancar, no cambian nada: la pausa sigue esperando sin repetir el aviso.
+TEST(PantallaEnTerminal, UnaSenalSinEfectoNoCambiaLaPausa) {
+  struct Caso {
+    int senal;
+    bool ignorada;  // al arrancar
+  };
+  const Caso casos[] = {{SIGCONT, false},
+                        {SIGHUP, true},
+                        {SIGINT, true},
+                        {SIGUSR1, true},
+                        {SIGTSTP, true}};
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(strsignal(caso.senal));
+    const termios partida = modoDePartida();
+    TerminalDePrueba terminal(partida);
+    Arranque arranque;
+    if (caso.ignorada) {
+      arranque.ignoradas = {caso.senal};
+    }
+    ASSERT_NO_FATAL_FAILURE(hastaLaPausa(terminal, "7\n", arranque));
+    for (int vez = 1; vez <= 3; ++vez) {
+      terminal.enviarSenal(caso.senal);
+    }
+    ASSERT_NO_FATAL_FAILURE(sigueEsperando(terminal));
+    ASSERT_NO_FATAL_FAILURE(
+        terminarLaPausa(terminal, enTerminal("7\n") + kAvisoDePausa, partida));
+  }
+}
+
+// Tras Ctrl+Z la shell toma el terminal, y el programa sigue en segundo
+// plano (bg): la pausa espera sin tocar el terminal, aunque quien la lanzó
+// ignore SIGTTOU y el terminal admitiera el cambio. De vuelta al primer
+// plano, pone el modo de tecla, repite el aviso y espera su tecla.
+TEST(PantallaEnTerminal, EnSegundoPlanoLaPausaNoTocaElTerminal) {
+  for (const bool ignoraSigttou : {false, true}) {
+    SCOPED_TRACE(ignoraSigttou ? "SIGTTOU ignorada" : "SIGTTOU por omisión");
+    const termios partida = modoDePartida();
+    TerminalDePrueba terminal(partida);
+    Arranque arranque;
+    if (ignoraSigttou) {
+      arranque.ignoradas = {SIGTTOU};
+    }
+    ASSERT_NO_FATAL_FAILURE(hastaLaPausa(terminal, "7\n", arranque));
+    terminal.teclear("\x1a");
+    int estado = 0;
+    ASSERT_TRUE(terminal.esperarEstado(estado) && WIFSTOPPED(estado))
+        << "estado " << estado;
+    ASSERT_TRUE(terminal.primerPlano(false));
+    terminal.enviarSenal(SIGCONT);
+
+    const std::string mostrado = terminal.salida();
+    terminal.recogerSalida(TerminalDePrueba::kSigueEsperandoMs);
+    EXPECT_EQ(terminal.salida(), mostrado);
+    ASSERT_FALSE(terminal.esperarEstado(estado, 0)) << "estado " << estado;
+    compararModo(terminal.modo(), partida);
+
+    ASSERT_TRUE(terminal.primerPlano(true));
+    ASSERT_TRUE(terminal.esperarModo(true))
+        << "sin modo de tecla en primer plano";
+    const std::string repetido = mostrado + "\r\n" + kAvisoDePausa;
+    ASSERT_TRUE(terminal.esperarSalida(repetido)) << terminal.salida();
+    ASSERT_NO_FATAL_FAILURE(sigueEsperando(terminal));
+    ASSERT_NO_FATAL_FAILURE(terminarLaPausa(terminal, repetido, partida));
+  }
+}
+
+// La pantalla de la pausa sale antes de que cambie el modo del terminal: si
+// no se puede escribir, la sonda termina con el terminal como estaba, muerta
+// por la señal de la escritura o, si la ignora, con el mensaje de error.
+TEST(PantallaEnTerminal, SiLaPantallaNoSaleElModoNoCambia) {
+  struct Caso {
+    const char* nombre;
+    bool tuberia;        // la salida; si no, un archivo que no puede crecer
+    int senal;           // la de esa escritura
+    const char* motivo;  // el del error si la señal se ignora; si no, nullptr
+  };
+  const Caso casos[] = {
+      {"tubería sin lector", true, SIGPIPE, nullptr},
+      {"tubería sin lector, SIGPIPE ignorada", true, SIGPIPE, "Broken pipe"},
+      {"archivo sin sitio", false, SIGXFSZ, nullptr},
+      {"archivo sin sitio, SIGXFSZ ignorada", false, SIGXFSZ, "File too large"},
+  };
+  for (const Caso& caso : casos) {
+    SCOPED_TRACE(caso.nombre);
+    const termios partida = modoDePartida();
+    TerminalDePrueba terminal(partida);
+    ASSERT_TRUE(terminal.abierta());
+    int extremos[2] = {-1, -1};
+    if (caso.tuberia) {
+      ASSERT_EQ(pipe(extremos), 0);
+      close(extremos[0]);
+    } else {
+      std::FILE* archivo = std::tmpfile();
+      ASSERT_NE(archivo, nullptr);
+      extremos[1] = dup(fileno(archivo));
+      std::fclose(archivo);
+    }
+    Arranque arranque;
+    arranque.salida = extremos[1];
+    arranque.limiteDeArchivo = 0;
+    if (caso.motivo != nullptr) {
+      arranque.ignoradas = {caso.senal};
+    }
+    ASSERT_TRUE(terminal.lanzar({SONDA_PAUSA}, arranque));
+    close(extremos[1]);
+    terminal.teclear("7\n");
+    int estado = 0;
+    ASSERT_TRUE(terminal.esperarEstado(estado)) << "la sonda no terminó";
+    if (caso.motivo == nullptr) {
+      EXPECT_TRUE(WIFSIGNALED(estado) && WTERMSIG(estado) == caso.senal)
+          << "estado " << estado;
+    } else {
+      EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 1)
+          << "estado " << estado;
+      EXPECT_TRUE(terminal.esperarSalida(
+          std::string("sondaPausa: no se puede escribir en la salida: ") +
+          caso.motivo + "\r\n"))
+          << terminal.salida();
+    }
     compararModo(terminal.modo(), partida);
   }
 }
