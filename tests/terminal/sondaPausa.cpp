@@ -42,8 +42,8 @@ int main(int argc, char** argv) {
     } else {
       std::cout << "sin numero" << std::endl;
     }
-  } catch (const consola::ErrorDeConsola& error) {
-    return sesion.terminarConError(error);
+  } catch (const consola::FinAnticipado& fin) {
+    return sesion.terminar(fin);
   }
   return sesion.terminar();
 }
