@@ -4,9 +4,7 @@
 # hyphenation splits at the end of a line, at any of several widths.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source .ci/instalar.sh
-instalar groff groff-base
-instalar man man-db
+bash tools/preparar.sh man
 
 export LC_ALL=C.UTF-8
 fallos=0
