@@ -47,8 +47,9 @@ GRUPOS_windows := windows
 all: build
 
 # Se configura en silencio: solo se ven los avisos de CMake (una herramienta
-# de las pruebas que falta, por ejemplo), y todo el registro si falla. Sin
-# Ninja, la primera configuración usa el generador de Makefiles.
+# de las pruebas que falta, por ejemplo), sin los colores que les pone en
+# una terminal, y todo el registro si falla. Sin Ninja, la primera
+# configuración usa el generador de Makefiles.
 configure:
 	@$(PREPARAR) programas $(GRUPOS_$(PRESET)) $(GRUPOS)
 	@mkdir -p $(BUILD_DIR)
@@ -59,7 +60,8 @@ configure:
 	cmake --preset $(PRESET) $${generador:+-G "$$generador"} \
 	  --log-level=NOTICE >$(LOG) 2>$(LOG).avisos || \
 	  { cat $(LOG) $(LOG).avisos >&2; exit 1; }
-	@sed -n '/^Consolas: /p; /^CMake Warning/,/^$$/p' $(LOG).avisos >&2
+	@sed 's/\x1b\[[0-9;]*m//g' $(LOG).avisos | \
+	  sed -n '/^Consolas: /p; /^CMake Warning/,/^$$/p' >&2
 
 # La compilación muestra su avance: con Ninja, una línea [n/m] que se
 # reescribe en una terminal.

@@ -44,7 +44,6 @@ preset=${PRESET:-ci}
 make --no-print-directory programs PRESET="$preset" >/dev/null
 bin=build-$preset/bin
 if [ "$preset" = default ]; then bin=build/bin; fi
-bash tools/preparar.sh pruebas >/dev/null
 if ! PATH="$PWD/$bin:$PATH" python3 .ci/ejemplos_man.py man/*.1; then
   fallos=1
 fi

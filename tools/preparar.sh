@@ -32,6 +32,7 @@ bench      strace                       strace
 bench      /usr/bin/time                time
 man        groff                        groff
 man        man                          man-db
+man        python3                      python3
 paquete    file                         file
 paquete    dpkg-shlibdeps               dpkg-dev
 lintian    lintian                      lintian
