@@ -187,6 +187,30 @@ def transcripcion_en_terminal(programa, caso):
     return comprobar
 
 
+def parar_y_seguir(orden):
+    """Ctrl+Z para el programa y make run; fg los sigue, con el programa otra
+    vez dueño de la terminal."""
+    terminal = Terminal()
+    try:
+        terminal.orden(orden)
+        if not terminal.esperar(lambda p: MENU_FIXEDSTACK in p):
+            return ["no menu", terminal.pantalla()]
+        terminal.teclear("C-z")
+        if not terminal.esperar(lambda p: "Stopped" in p and al_indicador(p),
+                                10):
+            return ["Ctrl+Z did not stop make run", terminal.pantalla()]
+        terminal.teclear("fg", "Enter")
+        terminal.teclear("1", "Enter")
+        if not terminal.esperar(lambda p: "pila(2)?" in p, 10):
+            return ["after fg the program did not read", terminal.pantalla()]
+        terminal.teclear("C-d")
+        if not terminal.esperar(al_indicador, 10):
+            return ["Ctrl+D did not end it", terminal.pantalla()]
+        return []
+    finally:
+        terminal.cerrar()
+
+
 def por_ci(script, *trozos):
     """La da un script de la integración continua, que se nombra."""
     def comprobar(orden):
@@ -315,10 +339,12 @@ AFIRMACIONES = {
     "7,5 at a whole number gives 7, and ,5 goes to the next question":
         ejecutar(como="printf '1 1 7,5\\n4\\n' | build/bin/fixedstack",
                  contiene=["\n7 -1 -1", "Numero erroneo debe estar "
-                           "comprendido en 1 y 4: \n"]),
+                           "comprendido en 1 y 4: "]),
+    "make run: Ctrl+Z stops the program and make until fg": lambda _:
+        parar_y_seguir("make run"),
     "Ctrl+D ends a menu program with a line end and status 0": ejecutar(
-        como="printf '1 1' | build/bin/fixedstack | tail -c 2 | od -c",
-        contiene=["? \\n"]),
+        como="printf '1 1' | build/bin/fixedstack; echo \"status $?\"",
+        contiene=["introducir? \nstatus 0"]),
 }
 
 
