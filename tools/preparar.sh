@@ -56,13 +56,21 @@ declare -A proposito=(
 # Los presets de CMakePresets.json piden esta versión de CMake o una mayor.
 CMAKE_MINIMO=3.21
 
+# Los grupos, en el orden de la tabla.
+grupos=()
+while read -r grupo _; do
+  if [ -n "$grupo" ] && [[ " ${grupos[*]} " != *" $grupo "* ]]; then
+    grupos+=("$grupo")
+  fi
+done <<<"$necesidades"
+
 if [ "$#" -eq 0 ]; then
-  echo "usage: preparar.sh GROUP... (groups: ${!proposito[*]})" >&2
+  echo "usage: preparar.sh GROUP... (groups: ${grupos[*]})" >&2
   exit 2
 fi
 for grupo in "$@"; do
-  if [ -z "${proposito[$grupo]:-}" ]; then
-    echo "preparar: unknown group '$grupo' (groups: ${!proposito[*]})" >&2
+  if [[ " ${grupos[*]} " != *" $grupo "* ]]; then
+    echo "preparar: unknown group '$grupo' (groups: ${grupos[*]})" >&2
     exit 2
   fi
 done
@@ -70,7 +78,7 @@ done
 # presente COMPROBACIÓN: se cumple si alguna de sus órdenes está en el PATH
 # o si su ruta existe.
 presente() {
-  local alternativa
+  local alternativa alternativas
   IFS='|' read -r -a alternativas <<<"$1"
   for alternativa in "${alternativas[@]}"; do
     if [[ "$alternativa" == /* ]]; then
