@@ -24,10 +24,11 @@ import time
 
 RAIZ = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DOCUMENTOS = ["README.md", "LEEME.md"]
-TEMPORAL = tempfile.mkdtemp(prefix="documentos.")
-CASA = os.path.join(TEMPORAL, "casa")
-# Las palabras con que empieza una orden en el código en línea; en un
-# bloque sangrado o ```sh, toda línea que no sea texto de la estructura.
+# La carpeta temporal de las instalaciones, y HOME dentro de ella.
+TEMPORAL = CASA = None
+# Las palabras con que empieza una orden, en el código en línea y en los
+# bloques sangrados (que también muestran carpetas); en los bloques ```sh y
+# ```bat, toda línea es una orden.
 PALABRAS = ("make ", "make\n", "cmake ", "ctest ", "bash ", "python3 ",
             "sudo ", "cd ", "build/bin/", "HOSTILE_SESSIONS=", "man ")
 MENU_FIXEDSTACK = "4. FIN"
@@ -349,6 +350,9 @@ AFIRMACIONES = {
 
 
 def main():
+    global TEMPORAL, CASA
+    TEMPORAL = tempfile.mkdtemp(prefix="documentos.")
+    CASA = os.path.join(TEMPORAL, "casa")
     os.makedirs(CASA)
     vistas = []
     for documento in DOCUMENTOS:
