@@ -16,7 +16,7 @@ use strict;
 use warnings;
 use POSIX qw(:sys_wait_h SIGINT getpgrp setpgid tcgetpgrp tcsetpgrp);
 
-my $programa = shift @ARGV or die "uso: primer_plano.pl PROGRAMA\n";
+my $programa = shift @ARGV or die "usage: primer_plano.pl PROGRAM\n";
 
 # Sin una terminal en la entrada, o fuera de su primer plano, no hay nada
 # que repartir: el programa ocupa el lugar de este proceso.
