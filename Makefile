@@ -1,86 +1,120 @@
-# A thin layer over CMake: the everyday commands.
-#   make run [PROGRAM=fixedstack]   build that program alone, then start it here
-#   make test                       build everything, then run every test
-#   make install [PREFIX=~/.local]  build the programs, install them and their
-#   make uninstall                  manual pages; remove exactly those again
-#   make package                    build, then the Debian package (CPack)
-#   make windows                    cross-compile the Windows programs (MinGW)
-#   make test-asan                  the same, built with the sanitizers
-#   make lint                       clang-tidy and cppcheck; fails on a finding
-#   make bench                      time scripted sessions of the menu programs
-# PRESET picks a configure preset of CMakePresets.json (default: default).
+# Una capa fina sobre CMake con las órdenes de cada día:
+#   make run [NOMBRE]               compila ese programa (fixedstack si no se
+#                                   dice) y lo arranca aquí; también PROGRAM=
+#   make test                       compila todo y pasa todas las pruebas
+#   make install [PREFIX=~/.local]  instala los programas y sus páginas de
+#   make uninstall [PREFIX=...]     manual; quita exactamente eso de PREFIX
+#   make package                    el paquete de Debian (CPack)
+#   make windows                    los programas de Windows (MinGW-w64)
+#   make test-asan                  las pruebas, compiladas con los sanitizadores
+#   make lint                       clang-tidy y cppcheck; falla si encuentran algo
+#   make bench                      mide sesiones guionizadas de los programas
+# PRESET elige un preset de configuración de CMakePresets.json (default si no).
+# Antes de configurar, tools/preparar.sh instala lo que falte para cada orden.
 
-PROGRAMS := fixedstack growstack shapestack nodelist payslips
 PROGRAM ?= fixedstack
 PRESET ?= default
 PREFIX ?= $(HOME)/.local
 BUILD_DIR := $(if $(filter default,$(PRESET)),build,build-$(PRESET))
 LOG := $(BUILD_DIR)/configure.log
+PREPARAR := bash tools/preparar.sh
+
+# `make run growstack`: la palabra que sigue a run es el programa, no otro
+# objetivo, y como objetivo no hace nada.
+ifeq ($(firstword $(MAKECMDGOALS)),run)
+  ifneq ($(word 2,$(MAKECMDGOALS)),)
+    PROGRAM := $(word 2,$(MAKECMDGOALS))
+    .PHONY: $(PROGRAM)
+    $(PROGRAM):
+	@:
+  endif
+endif
+
+# Los grupos de tools/preparar.sh que necesita cada orden, además de
+# `programas`, y los que necesita cada preset para configurarse.
+GRUPOS :=
+test: GRUPOS := pruebas
+lint: GRUPOS := lint
+bench: GRUPOS := bench
+package: GRUPOS := paquete
+GRUPOS_ci := pruebas
+GRUPOS_asan := pruebas
+GRUPOS_windows := windows
 
 .PHONY: all configure build programs run test test-asan lint bench package \
   windows install uninstall clean
 
 all: build
 
-# Configure quietly: only CMake's notices and warnings are shown (a tool of
-# the tests left out, say), and the whole log when the configure fails.
+# Se configura en silencio: solo se ven los avisos de CMake (una herramienta
+# de las pruebas que falta, por ejemplo), sin los colores que les pone en
+# una terminal, y todo el registro si falla. Sin Ninja, la primera
+# configuración usa el generador de Makefiles.
 configure:
+	@$(PREPARAR) programas $(GRUPOS_$(PRESET)) $(GRUPOS)
 	@mkdir -p $(BUILD_DIR)
 	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || \
 	  echo "Configuring $(BUILD_DIR)/ (preset $(PRESET))"
-	@cmake --preset $(PRESET) --log-level=NOTICE >$(LOG) 2>&1 || \
-	  { cat $(LOG) >&2; exit 1; }
-	@sed -n '/^Consolas: /p; /^CMake Warning/,/^$$/p' $(LOG) >&2
+	@generador=; [ -f $(BUILD_DIR)/CMakeCache.txt ] || \
+	  command -v ninja >/dev/null || generador="Unix Makefiles"; \
+	cmake --preset $(PRESET) $${generador:+-G "$$generador"} \
+	  --log-level=NOTICE >$(LOG) 2>$(LOG).avisos || \
+	  { cat $(LOG) $(LOG).avisos >&2; exit 1; }
+	@sed 's/\x1b\[[0-9;]*m//g' $(LOG).avisos | \
+	  sed -n '/^Consolas: /p; /^CMake Warning/,/^$$/p' >&2
 
-# The builds show Ninja's progress, a [n/m] line per step.
+# La compilación muestra su avance: con Ninja, una línea [n/m] que se
+# reescribe en una terminal.
 build: configure
 	@cmake --build --preset $(PRESET)
 
-# The five programs and their manual pages alone, without the tests.
+# Los cinco programas y sus páginas de manual, sin las pruebas.
 programs: configure
 	@cmake --build --preset $(PRESET) --target programas
 
-run:
-	@if [ -z "$(filter $(PROGRAM),$(PROGRAMS))" ]; then \
-	  echo "Unknown program '$(PROGRAM)'. Programs: $(PROGRAMS)" >&2; exit 2; fi
-	@$(MAKE) --no-print-directory configure
+# La lista de programas es la de la configuración (programas.txt). El
+# programa se arranca en primer plano: ver tools/primer_plano.pl.
+run: configure
+	@grep -qxF -- '$(PROGRAM)' $(BUILD_DIR)/programas.txt || { \
+	  echo "Unknown program '$(PROGRAM)'. Programs:" \
+	    $$(cat $(BUILD_DIR)/programas.txt) >&2; exit 2; }
 	@cmake --build --preset $(PRESET) --target $(PROGRAM)
-	@exec $(BUILD_DIR)/bin/$(PROGRAM)
+	@perl tools/primer_plano.pl $(BUILD_DIR)/bin/$(PROGRAM)
 
 test: build
 	@ctest --preset $(PRESET)
 
-# Installs into PREFIX/bin and PREFIX/share, and keeps in the build folder
-# the list of files and of folders it made, which uninstall removes.
+# Instala en PREFIX/bin y PREFIX/share, y guarda en
+# PREFIX/share/consolas/instalados.txt lo que instaló, que es lo único que
+# uninstall quita de ese PREFIX.
 install: programs
-	@cmake -DBUILD_DIR=$(BUILD_DIR) -DPREFIX=$(PREFIX) -P cmake/Instalar.cmake
+	@cmake -DBUILD_DIR=$(BUILD_DIR) -DPREFIX="$(PREFIX)" -P cmake/Instalar.cmake
 
 uninstall:
-	@cmake -DBUILD_DIR=$(BUILD_DIR) -P cmake/Desinstalar.cmake
+	@cmake -DPREFIX="$(PREFIX)" -P cmake/Desinstalar.cmake
 
-# The package lands in the build directory; its path is the only output.
-# CPack finds the programs' libraries with file and dpkg-shlibdeps.
+# El paquete queda en la carpeta de compilación, y su ruta es lo único que
+# se escribe. CPack halla las bibliotecas de los programas con file y
+# dpkg-shlibdeps.
 package: programs
-	@if [ "$$(uname -s)" = Linux ]; then for t in file dpkg-shlibdeps; do \
-	  command -v $$t >/dev/null || { echo "make package: $$t not found" \
-	    "(apt-get install file dpkg-dev)" >&2; exit 1; }; done; fi
 	@cd $(BUILD_DIR) && cpack >package.log 2>&1 || { cat package.log >&2; exit 1; }
 	@sed -n 's/^CPack: - package: \(.*\) generated\.$$/\1/p' $(BUILD_DIR)/package.log
 
 windows:
 	@$(MAKE) --no-print-directory build PRESET=windows
 	@ls build-windows/bin/*.exe
-# AddressSanitizer and UndefinedBehaviorSanitizer, no recovery: any report
-# fails its test.
+
+# AddressSanitizer y UndefinedBehaviorSanitizer, sin recuperación: cualquier
+# aviso hace fallar su prueba.
 test-asan:
 	@$(MAKE) --no-print-directory test PRESET=asan
 
-# Static checks over the project's own sources, with the compile commands of
-# the build.
+# Comprobaciones estáticas de las fuentes del proyecto, con las órdenes de
+# compilación de la configuración.
 lint: build
 	@bash tools/lint.sh $(BUILD_DIR)
 
-# Not a test: prints figures per menu program found in $(BUILD_DIR)/bin.
+# No es una prueba: escribe cifras de cada programa de menú de $(BUILD_DIR)/bin.
 bench: build
 	@python3 tools/bench.py $(BUILD_DIR)/bin
 

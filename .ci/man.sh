@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Renders every manual page with groff's warnings as errors, as groff itself
-# and as man does at a terminal: any warning fails, and so does a word that
-# hyphenation splits at the end of a line, at any of several widths.
+# Compone cada página de manual con los avisos de groff como errores, como
+# lo hacen groff y man en una terminal: falla con cualquier aviso, con una
+# palabra partida al final de una línea a cualquiera de varios anchos, y con
+# una línea de más de 80 columnas a MANWIDTH=80. Después pasa la orden de la
+# sección EJEMPLO de cada página y comprueba que lo que escribe el programa
+# es lo que la página muestra, tal como lo muestra man.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source .ci/instalar.sh
-instalar groff groff-base
-instalar man man-db
+bash tools/preparar.sh man
 
 export LC_ALL=C.UTF-8
 fallos=0
@@ -23,7 +24,7 @@ for pagina in man/*.1; do
     printf '%s:\n%s\n%s\n' "$pagina" "$avisos_groff" "$avisos_man" >&2
     fallos=1
   fi
-  # U+2010 is the hyphen groff adds where it splits a word.
+  # U+2010 es el guion que pone groff donde parte una palabra.
   for ancho in 50 60 70 80 100 120; do
     if partidas=$(MANWIDTH=$ancho man -l "$pagina" 2>/dev/null | grep -n '‐$'); then
       echo "$pagina at $ancho columns, words split:" >&2
@@ -31,6 +32,22 @@ for pagina in man/*.1; do
       fallos=1
     fi
   done
+  if anchas=$(MANWIDTH=80 man -l "$pagina" 2>/dev/null | grep -n '^.\{81,\}'); then
+    echo "$pagina at 80 columns, lines wider than 80:" >&2
+    echo "$anchas" >&2
+    fallos=1
+  fi
 done
+
+# Los ejemplos, con los programas de la compilación del preset ci.
+preset=${PRESET:-ci}
+make --no-print-directory programs PRESET="$preset" >/dev/null
+bin=build-$preset/bin
+if [ "$preset" = default ]; then bin=build/bin; fi
+if ! PATH="$PWD/$bin:$PATH" python3 .ci/ejemplos_man.py man/*.1; then
+  fallos=1
+fi
+
 [ "$fallos" -eq 0 ] || exit 1
-echo "man: $paginas pages render without a warning or a split word"
+echo "man: $paginas pages render without a warning, a split word or a line" \
+  "wider than 80 columns, and their examples show what the programs write"

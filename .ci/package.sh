@@ -1,18 +1,15 @@
 #!/usr/bin/env bash
-# Builds the Debian package, runs lintian on it, checks what it holds and its
-# copyright and changelog, installs it with dpkg (CI runs as root), runs the
-# installed fixedstack through one session and reads the installed manual
-# pages, then removes the package again. Last, make install into a scratch
-# folder and make uninstall, which must leave nothing behind.
+# Construye el paquete de Debian, le pasa lintian, comprueba qué guarda, su
+# copyright y su changelog, lo instala con dpkg (la integración continua corre
+# como root), pasa el fixedstack instalado por una sesión y lee las páginas de
+# manual instaladas, y lo quita otra vez. Al final, make install y make
+# uninstall en carpetas de prueba.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-source .ci/instalar.sh
-instalar file file
-instalar dpkg-shlibdeps dpkg-dev
-instalar lintian lintian
-instalar man man-db
+bash tools/preparar.sh paquete lintian man
 
-# The build of the ci preset, which the tests have just made, is packaged.
+# Se empaqueta la compilación del preset ci, la que acaban de hacer las
+# pruebas.
 preset=${PRESET:-ci}
 bin=build-$preset/bin
 if [ "$preset" = default ]; then bin=build/bin; fi
@@ -21,16 +18,16 @@ paquete=$(dpkg-deb -f "$deb" Package)
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"; dpkg -r "$paquete" >/dev/null 2>&1 || true' EXIT
 
-# No error, warning or informational tag but those overridden, each with its
-# reason, in cmake/lintian-overrides.
+# Ningún error, aviso ni nota de lintian salvo los que anula, cada uno con
+# su motivo, cmake/lintian-overrides.
 if ! lintian --info --fail-on error,warning,info "$deb" >"$tmp/lintian" 2>&1; then
   echo "lintian on $deb:" >&2
   cat "$tmp/lintian" >&2
   exit 1
 fi
 
-# Each program built, with its manual page, the copyright, changelog and
-# lintian overrides, and nothing else but folders.
+# Cada programa compilado con su página de manual, el copyright, el changelog
+# y las anulaciones de lintian, y nada más que carpetas.
 for p in "$bin"/*; do
   n=$(basename "$p")
   printf './usr/bin/%s\n./usr/share/man/man1/%s.1.gz\n' "$n" "$n"
@@ -52,7 +49,8 @@ for campo in Version Maintainer Section Depends Description; do
   fi
 done
 
-# The changelog's entry is this version's, by the package's maintainer.
+# La entrada del changelog es la de esta versión, del responsable del
+# paquete.
 dpkg-deb -x "$deb" "$tmp/arbol"
 doc="$tmp/arbol/usr/share/doc/$paquete"
 zcat "$doc/changelog.Debian.gz" >"$tmp/changelog"
@@ -63,7 +61,7 @@ for campo in Version Maintainer; do
     exit 1
   fi
 done
-# The copyright file carries LICENSE's terms word for word.
+# El fichero copyright lleva las condiciones de LICENSE palabra por palabra.
 if ! diff <(sed -n '/^License: Expat$/,$p' "$doc/copyright" | tail -n +2 |
   sed 's/^ //; s/^\.$//' | tr -s ' \n' ' ') \
   <(tail -n +5 LICENSE | tr -s ' \n' ' ') >/dev/null; then
@@ -73,8 +71,8 @@ fi
 
 dpkg -i "$deb" >/dev/null
 
-# A PUSH of 7 into the queue, then FIN, on a pipe: each clear writes a form
-# feed, the pause writes its message and a line end and does not wait.
+# Un PUSH de 7 en la cola y FIN, por una tubería: cada borrado escribe un
+# salto de página, y la pausa, su texto y un salto de línea, sin esperar.
 menu=("1. PUSH: insertar un elemento" "2. POP: sacar un elemento"
   "3. DELETE: borrar todos los elementos" "4. FIN")
 {
@@ -98,7 +96,7 @@ if ! cmp -s "$tmp/esperada" "$tmp/salida"; then
   exit 1
 fi
 
-# Every installed manual page is found by man and renders without a warning.
+# man encuentra cada página instalada y la compone sin avisos.
 for p in "$bin"/*; do
   pagina=$(man -w "$(basename "$p")")
   avisos=$(man --warnings -l "$pagina" 2>&1 >/dev/null)
@@ -114,30 +112,45 @@ if [ -e /usr/bin/fixedstack ]; then
   exit 1
 fi
 
-# make install into a folder that does not exist yet, beside one that does:
-# man must find the pages through PATH, and make uninstall must remove what
-# was installed and the folders it made, and leave the other one.
-raiz="$tmp/instalacion"
-mkdir -p "$raiz/propia"
-touch "$raiz/propia/fichero"
-make --no-print-directory install PRESET="$preset" PREFIX="$raiz/local" \
-  >"$tmp/install.log" 2>&1 || { cat "$tmp/install.log" >&2; exit 1; }
+# make install en dos carpetas, una que aún no existe y otra con un fichero
+# ajeno. man ha de hallar las páginas a través del PATH. make uninstall de
+# la primera, después de instalar en la segunda y sin compilación, ha de
+# quitar lo suyo y sus carpetas, y nada de la segunda; la de la segunda, un
+# programa cambiado después y el fichero ajeno no.
+raiz="$tmp/instalacion con espacio"
+mkdir -p "$raiz/propia/bin"
+touch "$raiz/propia/bin/ajeno"
+instalar() {
+  make --no-print-directory "$@" >"$tmp/install.log" 2>&1 ||
+    { cat "$tmp/install.log" >&2; exit 1; }
+}
+instalar install PRESET="$preset" PREFIX="$raiz/nueva/local"
 for p in "$bin"/*; do
   n=$(basename "$p")
-  [ -x "$raiz/local/bin/$n" ] || { echo "make install: no $raiz/local/bin/$n" >&2; exit 1; }
-  pagina=$(PATH="$raiz/local/bin:$PATH" man -w "$n")
-  if [ "$pagina" != "$raiz/local/share/man/man1/$n.1.gz" ]; then
+  [ -x "$raiz/nueva/local/bin/$n" ] || { echo "make install: no $raiz/nueva/local/bin/$n" >&2; exit 1; }
+  pagina=$(PATH="$raiz/nueva/local/bin:$PATH" man -w "$n")
+  if [ "$pagina" != "$raiz/nueva/local/share/man/man1/$n.1.gz" ]; then
     echo "make install: man finds $n's page at '$pagina'" >&2
     exit 1
   fi
 done
-make --no-print-directory uninstall PRESET="$preset" >"$tmp/install.log" 2>&1 ||
-  { cat "$tmp/install.log" >&2; exit 1; }
-quedan=$(cd "$raiz" && find . | sort | tr '\n' ' ')
-if [ "$quedan" != ". ./propia ./propia/fichero " ]; then
-  echo "make uninstall left: $quedan" >&2
+instalar install PRESET="$preset" PREFIX="$raiz/propia"
+# Con un preset sin carpeta de compilación, como tras make clean.
+instalar uninstall PRESET=sin-compilar PREFIX="$raiz/nueva/local"
+quedan() { (cd "$raiz" && find . | sort | tr '\n' ' '); }
+antes=$(quedan)
+echo cambiado >>"$raiz/propia/bin/fixedstack"
+instalar uninstall PRESET=sin-compilar PREFIX="$raiz/propia"
+esperado=". ./propia ./propia/bin ./propia/bin/ajeno ./propia/bin/fixedstack "
+if [ "$(quedan)" != "$esperado" ]; then
+  echo "make uninstall left: $(quedan)" >&2
+  echo "expected: $esperado" >&2
+  exit 1
+fi
+if [[ "$antes" == *"./nueva"* ]] || [[ "$antes" != *"./propia/share/consolas/instalados.txt"* ]]; then
+  echo "make uninstall of one folder left or took the wrong files: $antes" >&2
   exit 1
 fi
 
 echo "package: $deb passed lintian, installed, fixedstack ran to FIN, removed;" \
-  "make install and make uninstall left nothing behind"
+  "make uninstall removed what make install put in each folder and nothing else"

@@ -1,16 +1,15 @@
 #!/usr/bin/env bash
-# Cross-compiles the Windows programs with MinGW-w64, warnings as errors,
-# checks what the ZIP holds and that each .exe needs no DLL beyond Windows'
-# own, and runs fixedstack.exe under wine through one session to FIN.
+# Compila los programas de Windows con MinGW-w64 desde Linux, con los avisos
+# como errores; comprueba qué guarda el ZIP y que cada .exe no necesita más
+# DLL que las del propio Windows, y pasa fixedstack.exe por una sesión hasta
+# FIN con wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash tools/preparar.sh windows wine
 
-source .ci/instalar.sh
-
-instalar x86_64-w64-mingw32-g++ g++-mingw-w64-x86-64-win32
 make --no-print-directory windows
 
-# The ZIP of the programs holds them with the licence and both guides.
+# El ZIP lleva los programas con la licencia y las dos guías.
 (cd build-windows && cpack >package.log 2>&1) ||
   { cat build-windows/package.log >&2; exit 1; }
 zip=$(sed -n 's/^CPack: - package: \(.*\) generated\.$/\1/p' build-windows/package.log)
@@ -27,8 +26,8 @@ if ! diff <(sort build-windows/zip.esperado) build-windows/zip.contenido >&2; th
   exit 1
 fi
 
-# The runtime of the compiler is linked in; a .exe must start on a bare
-# Windows with only the system's DLLs.
+# El entorno de ejecución del compilador va enlazado dentro: un .exe ha de
+# arrancar en un Windows recién instalado, solo con las DLL del sistema.
 for exe in build-windows/bin/*.exe; do
   ajenas=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print $3}' |
     grep -viE '^(kernel32|msvcrt|user32|advapi32|api-ms-win-.*)\.dll$' || true)
@@ -38,12 +37,11 @@ for exe in build-windows/bin/*.exe; do
   fi
 done
 
-instalar /usr/lib/wine/wine64 wine64
 prefijo=$(mktemp -d)
 trap 'WINEPREFIX="$prefijo" /usr/lib/wine/wineserver64 -k 2>/dev/null || true; rm -rf "$prefijo"' EXIT
 
-# cmd's own "cls" and "pause" write wine's texts, and the text mode ends the
-# lines with CR LF: only the program's own lines are compared.
+# Los "cls" y "pause" de cmd escriben los textos de wine, y el modo texto
+# acaba las líneas con CR LF: solo se comparan las líneas del programa.
 estado=0
 printf '1 1 7\n4\n' |
   WINEPREFIX="$prefijo" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
@@ -59,7 +57,7 @@ for linea in "4. FIN" "Cola: " "7 -1 -1 -1 -1 -1 -1 -1 -1 -1 " "Pila: " \
   "-1 -1 -1 -1 -1 -1 -1 -1 -1 -1 "; do
   grep -qxF -- "$linea" "$prefijo/lineas" || { echo "missing line: '$linea'" >&2; fallos=1; }
 done
-# The menu comes back once after the PUSH, behind the pause's text.
+# El menú vuelve una vez tras el PUSH, detrás del texto de la pausa.
 [ "$(grep -cF "1. PUSH: insertar un elemento" "$prefijo/lineas")" -eq 2 ] ||
   { echo "the menu is not shown twice" >&2; fallos=1; }
 if [ "$fallos" -ne 0 ]; then

@@ -1,37 +1,60 @@
-# cmake -DBUILD_DIR=<build> -P cmake/Desinstalar.cmake
-# (`make uninstall`) removes what cmake/Instalar.cmake installed from that
-# build: the files of <build>/install_manifest.txt, then the folders of
-# <build>/install_folders.txt that are left empty.
-cmake_minimum_required(VERSION 3.20)
+# cmake -DPREFIX=<prefijo> -P cmake/Desinstalar.cmake
+# (`make uninstall`) quita de PREFIX lo que cmake/Instalar.cmake apuntó en
+# PREFIX/share/consolas/instalados.txt: cada fichero que sigue siendo el que
+# se instaló (con la misma huella SHA-256), y después, de la más honda a la
+# menos, cada carpeta que creó la instalación y que ha quedado vacía.
+# Nunca quita otra cosa: lo que alguien cambió o añadió después se queda.
+cmake_minimum_required(VERSION 3.21)
 
-file(REAL_PATH "${BUILD_DIR}" build)
-set(manifiesto ${build}/install_manifest.txt)
-if(NOT EXISTS ${manifiesto})
-  message("Nothing to uninstall: no ${manifiesto}, which make install "
-    "writes.")
+file(REAL_PATH "${PREFIX}" prefijo EXPAND_TILDE)
+set(lista "${prefijo}/share/consolas/instalados.txt")
+if(NOT EXISTS "${lista}")
+  message("Nothing to uninstall in ${prefijo}: no ${lista}, which make "
+    "install writes.")
   return()
 endif()
 
-file(STRINGS ${manifiesto} ficheros)
-foreach(fichero IN LISTS ficheros)
-  if(EXISTS ${fichero} OR IS_SYMLINK ${fichero})
-    message("-- Removing: ${fichero}")
-    file(REMOVE ${fichero})
+# Solo rutas dentro de PREFIX, o las carpetas que lo contienen: una línea
+# estropeada de la lista no puede llevar a borrar otra cosa.
+function(comprobarRuta ruta)
+  if(IS_ABSOLUTE "${ruta}" OR ruta MATCHES "(^|/)\\.\\.(/|$)" AND
+    NOT ruta MATCHES "^\\.\\.(/\\.\\.)*$")
+    message(FATAL_ERROR "${lista}: a path outside ${prefijo}: ${ruta}")
+  endif()
+endfunction()
+
+file(STRINGS "${lista}" lineas REGEX "^(carpeta|fichero) ")
+set(carpetas)
+foreach(linea IN LISTS lineas)
+  if(linea MATCHES "^carpeta (.+)$")
+    comprobarRuta("${CMAKE_MATCH_1}")
+    get_filename_component(carpeta "${prefijo}/${CMAKE_MATCH_1}" ABSOLUTE)
+    list(APPEND carpetas "${carpeta}")
+  elseif(linea MATCHES "^fichero ([0-9a-f]+) (.+)$")
+    set(huella ${CMAKE_MATCH_1})
+    comprobarRuta("${CMAKE_MATCH_2}")
+    set(fichero "${prefijo}/${CMAKE_MATCH_2}")
+    if(IS_DIRECTORY "${fichero}" OR NOT EXISTS "${fichero}")
+      continue()
+    endif()
+    file(SHA256 "${fichero}" actual)
+    if(actual STREQUAL huella)
+      message("-- Removing: ${fichero}")
+      file(REMOVE "${fichero}")
+    else()
+      message("-- Keeping: ${fichero} (changed since make install)")
+    endif()
   endif()
 endforeach()
+file(REMOVE "${lista}")
 
-# Deepest first; a folder that holds something else now stays.
-set(lista ${build}/install_folders.txt)
-if(EXISTS ${lista})
-  file(STRINGS ${lista} carpetas)
-  list(SORT carpetas)
-  list(REVERSE carpetas)
-  foreach(carpeta IN LISTS carpetas)
-    file(GLOB dentro "${carpeta}/*" "${carpeta}/.*")
-    if(IS_DIRECTORY ${carpeta} AND NOT dentro)
-      file(REMOVE_RECURSE ${carpeta})
-    endif()
-  endforeach()
-  file(REMOVE ${lista})
-endif()
-file(REMOVE ${manifiesto})
+# Una carpeta va antes que la que la contiene, cuya ruta es más corta y la
+# precede en orden alfabético. La que guarda algo más se queda.
+list(SORT carpetas)
+list(REVERSE carpetas)
+foreach(carpeta IN LISTS carpetas)
+  file(GLOB dentro "${carpeta}/*" "${carpeta}/.*")
+  if(IS_DIRECTORY "${carpeta}" AND NOT dentro)
+    file(REMOVE_RECURSE "${carpeta}")
+  endif()
+endforeach()

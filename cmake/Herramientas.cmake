@@ -1,12 +1,14 @@
-# The tools the tests need and the programs do not: GoogleTest and python3
-# for every test, valgrind for the memcheck runs of the transcripts.
+# Las herramientas que necesitan las pruebas y no los programas: GoogleTest y
+# python3 para todas las pruebas, y valgrind para pasar las transcripciones
+# por memcheck.
 #
-# Without one of them the programs still configure and build: configure says
-# in one line what is left out and what to install. With TEST_TOOLS_REQUIRED
-# (the ci preset) a missing tool fails the configure instead.
+# Sin alguna de ellas los programas se configuran y compilan igual: la
+# configuración dice en una línea qué queda fuera y qué instalar (make test
+# lo instala con tools/preparar.sh). Con TEST_TOOLS_REQUIRED (el preset ci)
+# la configuración falla en cambio.
 #
-# Sets CONSOLAS_TESTS (the tests can be built) and VALGRIND (empty when the
-# memcheck runs are left out).
+# Deja CONSOLAS_TESTS (las pruebas se pueden compilar) y VALGRIND (vacío
+# cuando las pasadas por memcheck quedan fuera).
 
 option(TEST_TOOLS_REQUIRED
   "Fail the configure when a tool of the tests is missing" OFF)
@@ -26,9 +28,10 @@ if(NOT Python3_Interpreter_FOUND)
   list(APPEND paquetes_ausentes python3)
 endif()
 
-# Under the sanitizers the programs check themselves, and Windows has no
-# valgrind: the memcheck runs are made elsewhere only. A VALGRIND given on
-# the command line that is not a program counts as not found.
+# Con los sanitizadores los programas se vigilan solos, y Windows no tiene
+# valgrind: las pasadas por memcheck se hacen solo en los demás casos. Un
+# VALGRIND dado en la línea de órdenes que no es un programa cuenta como no
+# encontrado.
 set(memcheck_posible OFF)
 if(MEMCHECK AND NOT SANITIZE AND NOT WIN32)
   set(memcheck_posible ON)
@@ -58,9 +61,11 @@ if(herramientas_ausentes)
   else()
     set(fuera "the tests are")
   endif()
-  # NOTICE, not STATUS: `make run` and `make build` show it above the build.
+  # NOTICE, no STATUS: `make run` y `make build` lo muestran sobre la
+  # compilación.
   message(NOTICE "Consolas: ${fuera} left out (not found: ${ausentes}); "
-    "the five programs build. To test: apt-get install ${paquetes}")
+    "the five programs build. make test installs them, or: apt-get install "
+    "${paquetes}")
 endif()
 if(NOT memcheck_posible)
   set(VALGRIND "")

@@ -1,11 +1,12 @@
-# The package of the programs and their manual pages: `make package`, or
-# `cpack` in a build directory. A Debian package on Linux, with the copyright
-# file and changelog Debian asks for; a ZIP elsewhere, with LICENSE,
-# README.md and LEEME.md at its top on Windows.
+# El paquete de los programas y sus páginas de manual: `make package`, o
+# `cpack` en una carpeta de compilación. En Linux, un paquete de Debian con
+# el copyright y el changelog que pide Debian; en otros sistemas, un ZIP, que
+# en Windows lleva arriba LICENSE, README.md y LEEME.md.
 set(CPACK_PACKAGE_NAME consolas)
 set(CPACK_PACKAGE_VENDOR "Consolas")
-set(PACKAGE_MAINTAINER
-  "Seed 314d77f0 maintainers <maintainers@users.noreply.c-seed-314d77f0.example>"
+# El responsable es el proyecto mismo. Debian pide una dirección junto al
+# nombre; quien distribuya el paquete pone aquí la suya.
+set(PACKAGE_MAINTAINER "Consolas <consolas@example.org>"
   CACHE STRING "Maintainer of the package, as \"Name <address>\"")
 set(CPACK_PACKAGE_CONTACT "${PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
@@ -19,10 +20,11 @@ monthly payslips of four kinds of employee. Each has a manual page.")
 set(CPACK_STRIP_FILES ON)
 
 # paqueteDebian()
-# The files Debian's policy asks of a binary package, in
-# /usr/share/doc/consolas: the copyright in the machine-readable format, its
-# licence text taken from LICENSE, and the compressed changelog. Lintian's
-# overrides, each with its reason, go to /usr/share/lintian/overrides.
+# Los ficheros que la política de Debian pide a un paquete binario, en
+# /usr/share/doc/consolas: el copyright en el formato legible por máquina,
+# con el texto de la licencia tomado de LICENSE, y el changelog comprimido.
+# Las anulaciones de lintian, cada una con su motivo, van a
+# /usr/share/lintian/overrides.
 function(paqueteDebian)
   file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE lineas)
   list(FILTER lineas EXCLUDE REGEX "^(MIT License|Copyright .*)$")
@@ -55,8 +57,8 @@ ${texto}")
     VERBATIM)
   add_custom_target(changelog_debian ALL DEPENDS ${comprimido})
   add_dependencies(programas changelog_debian)
-  # A component of its own, left out of `cmake --install` and `make
-  # install`, which need neither; the package holds every component.
+  # Un componente propio, que `cmake --install` y `make install` dejan
+  # fuera porque no necesitan nada de esto; el paquete lleva todos.
   install(FILES ${doc}/copyright ${comprimido}
     DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME}
     COMPONENT debian EXCLUDE_FROM_ALL)
@@ -75,8 +77,9 @@ if(UNIX AND NOT APPLE)
   set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
   set(CPACK_DEBIAN_PACKAGE_SECTION education)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-  # The libraries the programs link (libc, libstdc++, libgcc) as dpkg finds
-  # them in the binaries, with the versions this build needs.
+  # Las bibliotecas que enlazan los programas (libc, libstdc++, libgcc),
+  # tal como dpkg las halla en los binarios, con las versiones que pide esta
+  # compilación.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   set(CPACK_DEBIAN_PACKAGE_VERSION ${PROJECT_VERSION})
   paqueteDebian()

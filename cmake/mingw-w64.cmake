@@ -1,6 +1,7 @@
-# Toolchain file: Windows x86-64 programs cross-compiled with MinGW-w64
-# (Debian: apt-get install g++-mingw-w64-x86-64-win32).
-#   cmake --preset windows    or    cmake -DCMAKE_TOOLCHAIN_FILE=<this> ...
+# Fichero de cadena de herramientas: programas de Windows x86-64 compilados
+# desde Linux con MinGW-w64 (en Debian, el paquete g++-mingw-w64-x86-64-win32,
+# que instala `make windows`).
+#   cmake --preset windows    o    cmake -DCMAKE_TOOLCHAIN_FILE=<este> ...
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -8,13 +9,15 @@ set(MINGW_PREFIX x86_64-w64-mingw32)
 set(CMAKE_CXX_COMPILER ${MINGW_PREFIX}-g++)
 set(CMAKE_RC_COMPILER ${MINGW_PREFIX}-windres)
 
-# Libraries and headers come from the MinGW tree only; programs run here.
+# Bibliotecas y cabeceras, solo del árbol de MinGW; los programas que usa
+# la compilación son los de aquí.
 set(CMAKE_FIND_ROOT_PATH /usr/${MINGW_PREFIX})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
-# Link the compiler's runtime (libgcc, libstdc++, winpthread) statically,
-# so that each .exe runs alone, needing only the DLLs of Windows itself.
+# El entorno de ejecución del compilador (libgcc, libstdc++, winpthread) va
+# enlazado dentro, para que cada .exe arranque solo, con las DLL del propio
+# Windows.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")

@@ -1,0 +1,384 @@
+#!/usr/bin/env python3
+"""Prueba de los documentos: cada orden que muestran README.md y LEEME.md.
+
+Las órdenes se sacan de los documentos (los bloques de código y el código
+en línea que empieza por una orden) y cada una ha de estar en la tabla
+ORDENES, que dice cómo se comprueba: se da aquí y se mira lo que hace, se da
+en una terminal de tmux y se mira la pantalla, la da un script de .ci/ que
+se nombra, o solo corre en Windows. Una orden de los documentos que no está
+en la tabla, o una de la tabla que ya no está en los documentos, es un
+fallo. AFIRMACIONES comprueba además lo que los documentos dicen sin
+mostrar una orden.
+
+Las órdenes que instalan lo hacen en una carpeta temporal, con HOME o PREFIX
+cambiados y sin sudo. Corre desde la carpeta del proyecto y usa build/.
+"""
+
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+RAIZ = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+DOCUMENTOS = ["README.md", "LEEME.md"]
+# La carpeta temporal de las instalaciones, y HOME dentro de ella.
+TEMPORAL = CASA = None
+# Las palabras con que empieza una orden, en el código en línea y en los
+# bloques sangrados (que también muestran carpetas); en los bloques ```sh y
+# ```bat, toda línea es una orden.
+PALABRAS = ("make ", "make\n", "cmake ", "ctest ", "bash ", "python3 ",
+            "sudo ", "cd ", "build/bin/", "HOSTILE_SESSIONS=", "man ")
+MENU_FIXEDSTACK = "4. FIN"
+PRIMERA_DE_GROWSTACK = "Quieres construirlo por defecto(1) o con parametros(2)?"
+
+
+def ordenes_de(texto):
+    """Las órdenes de un documento de Markdown, en su orden."""
+    vistas, valla, parrafo = [], None, []
+
+    def en_linea():
+        for codigo in re.findall(r"`([^`]+)`", " ".join(parrafo)):
+            if (codigo + "\n").startswith(PALABRAS):
+                vistas.append(codigo)
+        parrafo.clear()
+
+    for linea in texto.split("\n"):
+        if linea.startswith("```"):
+            valla = None if valla is not None else linea[3:].strip()
+        elif valla is not None:
+            if valla in ("sh", "bat") and linea.strip():
+                vistas.append(re.sub(r"\s+#.*$", "", linea).strip())
+        elif linea.startswith("    ") and linea.strip():
+            orden = re.sub(r"\s+#.*$", "", linea.strip())
+            if (orden + "\n").startswith(PALABRAS):
+                vistas.append(orden)
+        elif linea.strip():
+            parrafo.append(linea.strip())
+            continue
+        en_linea()
+    en_linea()
+    return vistas
+
+
+def dar(orden, entrada="", entorno=None, carpeta=RAIZ):
+    """Da la orden con bash y devuelve su estado y su salida, las dos juntas."""
+    resultado = subprocess.run(
+        ["bash", "-c", orden], input=entrada, cwd=carpeta, text=True,
+        stdout=subprocess.PIPE, stderr=subprocess.STDOUT, check=False,
+        env=dict(os.environ, **(entorno or {})))
+    return resultado.returncode, resultado.stdout
+
+
+class Terminal:
+    """Una terminal de tmux en la carpeta del proyecto."""
+
+    def __init__(self, alto=40):
+        self.nombre = f"documentos_{os.getpid()}"
+        subprocess.run(["tmux", "new-session", "-d", "-s", self.nombre,
+                        "-x", "100", "-y", str(alto), "-c", RAIZ,
+                        "env PS1='listo$ ' bash --norc"], check=True)
+
+    def teclear(self, *teclas):
+        subprocess.run(["tmux", "send-keys", "-t", self.nombre, *teclas],
+                       check=True)
+
+    def pantalla(self):
+        return subprocess.run(
+            ["tmux", "capture-pane", "-p", "-t", self.nombre],
+            capture_output=True, text=True, check=True).stdout
+
+    def esperar(self, condicion, segundos=300):
+        limite = time.time() + segundos
+        while time.time() < limite:
+            if condicion(self.pantalla()):
+                return True
+            time.sleep(0.1)
+        return False
+
+    def orden(self, orden):
+        """Limpia la pantalla y teclea la orden."""
+        self.teclear("clear", "Enter")
+        self.esperar(lambda p: p.strip() == "listo$")
+        self.teclear(orden, "Enter")
+
+    def cerrar(self):
+        subprocess.run(["tmux", "kill-session", "-t", self.nombre],
+                       check=False)
+
+
+def al_indicador(pantalla):
+    return pantalla.rstrip().endswith("listo$")
+
+
+# Comprobaciones: cada una recibe la orden y devuelve una lista de fallos.
+
+def ejecutar(estado=0, contiene=(), entrada="", entorno=None, como=None):
+    """Da la orden (o `como`, su forma sin sudo o en otra carpeta)."""
+    def comprobar(orden):
+        obtenido, salida = dar(como or orden, entrada, entorno)
+        fallos = [f"status {obtenido}, expected {estado}"] \
+            if obtenido != estado else []
+        fallos += [f"no '{t}' in its output" for t in contiene
+                   if t not in salida]
+        return fallos + ([salida[-3000:]] if fallos else [])
+    return comprobar
+
+
+def en_terminal(espera, tecla_final, interrupciones=1):
+    """make run en una terminal: llega a `espera`; Ctrl+C no deja nada más
+    que la salida del programa, ni con make ni con `wait`. Se repite
+    `interrupciones` veces, pues el fallo de make dependía de quién llegaba
+    antes."""
+    def comprobar(orden):
+        terminal = Terminal()
+        try:
+            for _ in range(interrupciones):
+                terminal.orden(orden)
+                if not terminal.esperar(lambda p: espera in p):
+                    return [f"no '{espera}' on screen", terminal.pantalla()]
+                terminal.teclear("C-c")
+                if not terminal.esperar(al_indicador, 10):
+                    return ["Ctrl+C did not end it", terminal.pantalla()]
+                pantalla = terminal.pantalla()
+                if re.search(r"make(\[\d+\])?: |Interrupt|No child", pantalla):
+                    return ["make wrote after Ctrl+C", pantalla]
+                lineas = [l for l in pantalla.split("\n") if l.strip()]
+                if not lineas[-2].endswith("^C"):
+                    return ["more than the program's output after Ctrl+C",
+                            pantalla]
+            terminal.orden(orden)
+            terminal.esperar(lambda p: espera in p)
+            terminal.teclear(*tecla_final)
+            if not terminal.esperar(al_indicador, 10):
+                return [f"{tecla_final} did not end it", terminal.pantalla()]
+            return []
+        finally:
+            terminal.cerrar()
+    return comprobar
+
+
+def transcripcion_en_terminal(programa, caso):
+    """La sesión repetida por tr se ve entera en la terminal."""
+    def comprobar(orden):
+        ruta = os.path.join(RAIZ, "tests", programa, "transcripts", caso)
+        with open(ruta + ".out", encoding="utf-8") as salida:
+            esperadas = [l.rstrip() for l in
+                         salida.read().replace("\f", "\n").split("\n")]
+        while esperadas and not esperadas[-1]:
+            esperadas.pop()
+        terminal = Terminal(alto=len(esperadas) + 10)
+        try:
+            terminal.orden(orden)
+            if not terminal.esperar(al_indicador, 30):
+                return ["it did not end", terminal.pantalla()]
+            vistas = [l.rstrip() for l in terminal.pantalla().split("\n")]
+            inicio = vistas.index("listo$ " + orden) + 1
+            vistas = vistas[inicio:vistas.index("listo$", inicio)]
+            while vistas and not vistas[-1]:
+                vistas.pop()
+            if vistas != esperadas:
+                return ["the screen is not the session:",
+                        "\n".join(vistas)]
+            return []
+        finally:
+            terminal.cerrar()
+    return comprobar
+
+
+def parar_y_seguir(orden):
+    """Ctrl+Z para el programa y make run; fg los sigue, con el programa otra
+    vez dueño de la terminal."""
+    terminal = Terminal()
+    try:
+        terminal.orden(orden)
+        if not terminal.esperar(lambda p: MENU_FIXEDSTACK in p):
+            return ["no menu", terminal.pantalla()]
+        terminal.teclear("C-z")
+        if not terminal.esperar(lambda p: "Stopped" in p and al_indicador(p),
+                                10):
+            return ["Ctrl+Z did not stop make run", terminal.pantalla()]
+        terminal.teclear("fg", "Enter")
+        terminal.teclear("1", "Enter")
+        if not terminal.esperar(lambda p: "pila(2)?" in p, 10):
+            return ["after fg the program did not read", terminal.pantalla()]
+        terminal.teclear("C-d")
+        if not terminal.esperar(al_indicador, 10):
+            return ["Ctrl+D did not end it", terminal.pantalla()]
+        return []
+    finally:
+        terminal.cerrar()
+
+
+def por_ci(script, *trozos):
+    """La da un script de la integración continua, que se nombra."""
+    def comprobar(orden):
+        with open(os.path.join(RAIZ, script), encoding="utf-8") as fuente:
+            texto = fuente.read()
+        return [f"{script} does not run '{t}'" for t in trozos or (orden,)
+                if t not in texto]
+    return comprobar
+
+
+def solo_windows(orden):
+    """Solo corre en Windows: aquí no hay nada que dar."""
+    return []
+
+
+def responsable_propio(orden):
+    """El responsable dado con -D llega al paquete; después, el de siempre."""
+    fallos = ejecutar(contiene=["PACKAGE_MAINTAINER"],
+                      como=orden + " && grep PACKAGE_MAINTAINER "
+                      "build/CMakeCache.txt")(orden)
+    estado, deb = dar("make --no-print-directory package | tail -n 1")
+    _, responsable = dar(f"dpkg-deb -f {deb.strip()} Maintainer")
+    if estado != 0 or responsable.strip() != "Ana Ruiz <ana@example.org>":
+        fallos.append(f"package Maintainer: {responsable.strip()}")
+    dar("cmake --preset default -UPACKAGE_MAINTAINER >/dev/null")
+    return fallos
+
+
+def instalar_y_desinstalar(orden):
+    """make install y make uninstall en HOME, y con PREFIX, sin sudo; man
+    halla la página a través del PATH."""
+    prefijo = os.path.join(TEMPORAL, "usr", "local")
+    fallos = []
+    for instalar, desinstalar, carpeta in [
+            ("make install", "make uninstall", os.path.join(CASA, ".local")),
+            (f"make install PREFIX={prefijo}",
+             f"make uninstall PREFIX={prefijo}", prefijo)]:
+        fallos += ejecutar(entorno={"HOME": CASA}, como=instalar)(instalar)
+        estado, pagina = dar("MANPAGER=cat man fixedstack", entorno={
+            "HOME": CASA, "PATH": carpeta + "/bin:" + os.environ["PATH"]})
+        if estado != 0 or "fixedstack \u2010 " not in pagina and \
+                "fixedstack - " not in pagina:
+            fallos.append(f"man fixedstack after {instalar}: {pagina[:300]}")
+        fallos += ejecutar(entorno={"HOME": CASA},
+                           como=desinstalar)(desinstalar)
+        if os.path.exists(carpeta):
+            fallos.append(f"{desinstalar} left {carpeta}")
+    return fallos
+
+
+def limpiar(orden):
+    """make clean en un clon, con carpetas de compilación de mentira."""
+    clon = os.path.join(TEMPORAL, "clon")
+    dar(f"git clone -q {RAIZ} {clon} && mkdir -p {clon}/build {clon}/build-ci")
+    estado, salida = dar(orden, carpeta=clon)
+    quedan = [c for c in os.listdir(clon) if c.startswith("build")]
+    return [f"status {estado}, left {quedan}: {salida}"] \
+        if estado or quedan else []
+
+
+# Cada orden de los documentos y su comprobación. El orden importa: make run
+# compila lo que usan las siguientes, y make test, las pruebas de ctest.
+ORDENES = {
+    "make run PROGRAM=fixedstack": en_terminal(
+        MENU_FIXEDSTACK, ("4", "Enter"), interrupciones=8),
+    "make run": en_terminal(MENU_FIXEDSTACK, ("4", "Enter")),
+    "make run growstack": en_terminal(PRIMERA_DE_GROWSTACK, ("C-d",)),
+    "make run PROGRAM=growstack": en_terminal(PRIMERA_DE_GROWSTACK, ("C-d",)),
+    "build/bin/growstack": ejecutar(entrada="1\n4\n",
+                                    contiene=[PRIMERA_DE_GROWSTACK]),
+    "build/bin/fixedstack < tests/fixedstack/transcripts/ejemplo.in | "
+    "tr '\\f' '\\n'": transcripcion_en_terminal("fixedstack", "ejemplo"),
+    "build/bin/growstack < tests/growstack/transcripts/no_puede_crecer.in "
+    "| cat -A": ejecutar(contiene=["^L1. PUSH", "No se puede crecer mas"]),
+    "make test": ejecutar(contiene=["100% tests passed"]),
+    "ctest --test-dir build -R fixedstack": ejecutar(
+        contiene=["fixedstack.transcript.ejemplo", "100% tests passed"]),
+    "HOSTILE_SESSIONS=5000 ctest --test-dir build -R hostile": ejecutar(
+        contiene=["growstack.hostile", "100% tests passed"]),
+    "python3 tests/hostile_input.py build/bin/growstack growstack --seed 17 "
+    "--sessions 1": ejecutar(),
+    "bash tools/hasta_el_menu.sh": ejecutar(
+        contiene=["first menu of fixedstack from a fresh clone, 3 runs"]),
+    "make install": instalar_y_desinstalar,
+    "make uninstall": instalar_y_desinstalar,
+    "sudo make install PREFIX=/usr/local": instalar_y_desinstalar,
+    "sudo make uninstall PREFIX=/usr/local": instalar_y_desinstalar,
+    "man fixedstack": instalar_y_desinstalar,
+    "make package": ejecutar(contiene=["build/consolas_1.0.0-1_"]),
+    "cmake --preset default -DPACKAGE_MAINTAINER=\"Ana Ruiz "
+    "<ana@example.org>\"": responsable_propio,
+    "make bench": ejecutar(contiene=["actions per session"]),
+    "make clean": limpiar,
+    "make test PRESET=ci": por_ci(".ci/run"),
+    "make test-asan": por_ci(".ci/run"),
+    "make lint": por_ci(".ci/run", "make lint PRESET=ci"),
+    "make lint PRESET=ci": por_ci(".ci/run"),
+    "bash .ci/package.sh": por_ci(".ci/run"),
+    "bash .ci/windows.sh": por_ci(".ci/run"),
+    "sudo dpkg -i build/consolas_1.0.0-1_amd64.deb": por_ci(
+        ".ci/package.sh", 'dpkg -i "$deb"'),
+    "fixedstack": por_ci(".ci/package.sh", "| /usr/bin/fixedstack"),
+    "sudo dpkg -r consolas": por_ci(".ci/package.sh", 'dpkg -r "$paquete"'),
+    "make windows": por_ci(".ci/windows.sh", "make --no-print-directory "
+                           "windows"),
+    "cd build-windows && cpack": por_ci(".ci/windows.sh"),
+    "bash tools/preparar.sh wine": por_ci(".ci/windows.sh",
+                                          "tools/preparar.sh windows wine"),
+    "/usr/lib/wine/wine64 build-windows/bin/fixedstack.exe": por_ci(
+        ".ci/windows.sh", "/usr/lib/wine/wine64 build-windows/bin/"
+        "fixedstack.exe"),
+    "cmake -S . -B build -G \"MinGW Makefiles\"": solo_windows,
+    "cmake --build build": solo_windows,
+    "cmake --build build --config Release": solo_windows,
+    "cmake --install build --config Release --prefix "
+    "%USERPROFILE%\\consolas": solo_windows,
+    "%USERPROFILE%\\consolas\\bin\\fixedstack.exe": solo_windows,
+}
+
+# Lo que los documentos afirman sin mostrar la orden que lo comprueba.
+AFIRMACIONES = {
+    "an unknown name is refused with the list of programs": ejecutar(
+        estado=2, como="make run nada </dev/null",
+        contiene=["Unknown program 'nada'. Programs: fixedstack growstack "
+                  "shapestack nodelist payslips"]),
+    "7,5 at a whole number gives 7, and ,5 goes to the next question":
+        ejecutar(como="printf '1 1 7,5\\n4\\n' | build/bin/fixedstack",
+                 contiene=["\n7 -1 -1", "Numero erroneo debe estar "
+                           "comprendido en 1 y 4: "]),
+    "make run: Ctrl+Z stops the program and make until fg": lambda _:
+        parar_y_seguir("make run"),
+    "Ctrl+D ends a menu program with a line end and status 0": ejecutar(
+        como="printf '1 1' | build/bin/fixedstack; echo \"status $?\"",
+        contiene=["introducir? \nstatus 0"]),
+}
+
+
+def main():
+    global TEMPORAL, CASA
+    TEMPORAL = tempfile.mkdtemp(prefix="documentos.")
+    CASA = os.path.join(TEMPORAL, "casa")
+    os.makedirs(CASA)
+    vistas = []
+    for documento in DOCUMENTOS:
+        with open(os.path.join(RAIZ, documento), encoding="utf-8") as texto:
+            vistas += [(documento, o) for o in ordenes_de(texto.read())]
+    fallos = [f"{d}: `{o}` is not in the table of {__file__}"
+              for d, o in vistas if o not in ORDENES]
+    mostradas = {o for _, o in vistas}
+    fallos += [f"`{o}` is in the table but in neither document"
+               for o in ORDENES if o not in mostradas]
+    aprobadas = 0
+    for nombre, comprobar in list(ORDENES.items()) + list(AFIRMACIONES.items()):
+        if nombre not in mostradas and nombre not in AFIRMACIONES:
+            continue
+        inicio = time.time()
+        suyos = comprobar(nombre)
+        print(f"{'FAIL' if suyos else 'ok  '} {time.time() - inicio:6.1f} s "
+              f" {nombre}", flush=True)
+        fallos += [f"`{nombre}`: {f}" for f in suyos]
+        aprobadas += not suyos
+    shutil.rmtree(TEMPORAL, ignore_errors=True)
+    for fallo in fallos:
+        print(fallo, file=sys.stderr)
+    print(f"documents: {aprobadas} passed, {len(fallos)} failed")
+    return 1 if fallos else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

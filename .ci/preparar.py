@@ -1,0 +1,133 @@
+#!/usr/bin/env python3
+"""Prueba de tools/preparar.sh, caso a caso, en una máquina simulada.
+
+Cada caso da a preparar.sh un PATH propio con las órdenes que hay en esa
+máquina: un apt-get, un sudo y un id de mentira que apuntan sus llamadas, un
+cmake que dice la versión que se le pida y las demás como ficheros vacíos.
+El apt-get de mentira «instala» un paquete creando su orden. Se comprueban
+el estado de salida, lo que se escribe y las llamadas a apt-get y a sudo.
+"""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+
+RAIZ = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+PROGRAMAS = ["c++", "cmake", "ninja", "perl"]
+# Órdenes de verdad que preparar.sh usa.
+UTILES = ["cat", "env", "head", "mktemp", "rm", "sed", "sort"]
+APT = """#!/bin/bash
+echo "apt-get $*" >>"$REGISTRO"
+[ -z "${APT_FALLA:-}" ] || { echo "E: Unable to locate package"; exit 100; }
+if [ "$1" = install ]; then
+  for paquete in "$@"; do
+    case $paquete in
+      ninja-build) : >"$BIN/ninja" ;;
+      cmake) echo 'echo "cmake version 3.25.1"' >"$BIN/cmake" ;;
+      -*) ;;
+      *) : >"$BIN/$paquete" ;;
+    esac
+    /bin/chmod +x "$BIN"/* 2>/dev/null
+  done
+fi
+"""
+
+# nombre, órdenes presentes, raíz o no, grupos pedidos, estado esperado,
+# trozos de la salida (stdout y stderr juntas), llamadas esperadas.
+CASOS = [
+    ("all there", PROGRAMAS + ["apt-get"], True, ["programas"], 0, [], []),
+    ("root installs what is missing, in one line",
+     ["c++", "perl", "apt-get"], True, ["programas"], 0,
+     ["preparar: installing cmake, ninja-build (to build the programs) "
+      "with apt-get\n"],
+     ["apt-get update -qq", "apt-get install -y -qq --no-install-recommends "
+      "cmake ninja-build"]),
+    ("through sudo otherwise", ["c++", "perl", "cmake", "apt-get", "sudo"],
+     False, ["programas"], 0, ["with sudo apt-get"],
+     ["sudo apt-get update -qq", "apt-get update -qq",
+      "sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "
+      "--no-install-recommends ninja-build",
+      "apt-get install -y -qq --no-install-recommends ninja-build"]),
+    ("each package once, every purpose named", PROGRAMAS + ["apt-get"], True,
+     ["man", "documentos"], 0,
+     ["installing groff, man-db, python3, tmux (to check the manual pages, "
+      "to check the commands of README.md and LEEME.md) with apt-get\n"],
+     ["apt-get update -qq", "apt-get install -y -qq --no-install-recommends "
+      "groff man-db python3 tmux"]),
+    ("no root and no sudo", ["c++", "perl", "apt-get"], False,
+     ["programas"], 2, ["missing cmake, ninja-build (to build the programs)",
+                        "apt-get install cmake ninja-build"], []),
+    ("no known package manager", ["c++", "perl"], True, ["programas"], 2,
+     ["missing cmake, ninja-build (to build the programs), and no known "
+      "package manager"], []),
+    ("without Ninja the build goes on", ["c++", "perl", "cmake"], True,
+     ["programas"], 0, [], []),
+    ("an old CMake is refused", PROGRAMAS, True, ["programas"], 2,
+     ["CMake 3.18.4 is too old: the presets need CMake 3.21"], []),
+    ("apt-get failing shows its log", ["c++", "perl", "apt-get"], True,
+     ["programas"], 1, ["E: Unable to locate package",
+                        "apt-get could not install cmake, ninja-build"],
+     ["apt-get update -qq"]),
+    ("an unknown group", PROGRAMAS, True, ["nada"], 2,
+     ["unknown group 'nada'"], []),
+]
+
+
+def caso(nombre, ordenes, root, grupos, estado, trozos, llamadas):
+    with tempfile.TemporaryDirectory() as carpeta:
+        bin_ = os.path.join(carpeta, "bin")
+        os.mkdir(bin_)
+        for util in UTILES:
+            os.symlink(shutil.which(util), os.path.join(bin_, util))
+        ordenes_fingidas = {
+            "apt-get": APT,
+            "sudo": '#!/bin/bash\necho "sudo $*" >>"$REGISTRO"\nexec "$@"\n',
+            "cmake": '#!/bin/bash\necho "cmake version ${CMAKE_VERSION}"\n',
+        }
+        for orden in ordenes + ["id"]:
+            with open(os.path.join(bin_, orden), "w") as fichero:
+                if orden == "id":
+                    fichero.write(f"#!/bin/bash\necho {0 if root else 1000}\n")
+                else:
+                    fichero.write(ordenes_fingidas.get(orden, ""))
+            os.chmod(os.path.join(bin_, orden), 0o755)
+        registro = os.path.join(carpeta, "llamadas")
+        version = "3.18.4" if "old CMake" in nombre else "3.25.1"
+        entorno = {"PATH": bin_, "BIN": bin_, "REGISTRO": registro,
+                   "CMAKE_VERSION": version}
+        if "failing" in nombre:
+            entorno["APT_FALLA"] = "1"
+        resultado = subprocess.run(
+            ["/bin/bash", os.path.join(RAIZ, "tools", "preparar.sh")] + grupos,
+            env=entorno, capture_output=True, text=True, check=False)
+        salida = resultado.stdout + resultado.stderr
+        hechas = []
+        if os.path.exists(registro):
+            with open(registro) as fichero:
+                hechas = fichero.read().splitlines()
+    fallos = []
+    if resultado.returncode != estado:
+        fallos.append(f"status {resultado.returncode}, expected {estado}")
+    fallos += [f"no '{t}' in the output" for t in trozos if t not in salida]
+    if not trozos and salida:
+        fallos.append("wrote something, expected nothing")
+    if "one line" in nombre and salida.count("\n") != 1:
+        fallos.append("more than one line")
+    if hechas != llamadas:
+        fallos.append(f"calls {hechas}, expected {llamadas}")
+    if fallos:
+        print(f"preparar: {nombre}: " + "; ".join(fallos) + "\n" + salida,
+              file=sys.stderr)
+    return not fallos
+
+
+def main():
+    aprobados = sum(caso(*c) for c in CASOS)
+    print(f"preparar: {aprobados} passed, {len(CASOS) - aprobados} failed")
+    return 0 if aprobados == len(CASOS) else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())
