@@ -46,9 +46,20 @@
   if (!window.crossOriginIsolated) {
     if (window.isSecureContext && 'serviceWorker' in navigator) {
       avisar('Preparando la página…');
-      // coi-serviceworker recarga la página cuando su service worker la
-      // controla; si se le escapa ese momento, la recarga la página.
-      navigator.serviceWorker.addEventListener('controllerchange', () => location.reload());
+      // coi-serviceworker recarga la página para que su service worker la
+      // sirva; si la recargó antes de tiempo y el service worker tomó la
+      // página ya cargada, hace falta otra recarga. Tres como mucho.
+      const recargar = () => {
+        const recargas = Number(sessionStorage.getItem('recargas') || 0);
+        if (recargas < 3) {
+          sessionStorage.setItem('recargas', recargas + 1);
+          location.reload();
+        } else {
+          avisar('Este navegador no permite a la página la memoria compartida que necesita.');
+        }
+      };
+      if (navigator.serviceWorker.controller) recargar();
+      else navigator.serviceWorker.addEventListener('controllerchange', recargar);
     } else {
       avisar(
         'Esta página necesita servirse por https (o desde localhost, con ' +
@@ -57,6 +68,7 @@
     }
     return;
   }
+  sessionStorage.removeItem('recargas');
 
   const terminal = new Terminal({
     cols: 80,
