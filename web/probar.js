@@ -215,16 +215,18 @@ async function main() {
       await comprobar(`${programa} ${caso}, ${ritmo}: ${que}`, () => sesion(pagina, servidor, programa, caso, ritmo));
     }
 
-    await comprobar('Ctrl+C en el menú termina el programa', async () => {
-      await llevarA(pagina, servidor, 'nodelist', [], true);
-      await conControl(pagina, 'c');
-      assert.deepStrictEqual(await finalDe(pagina), { resultado: { senal: 'SIGINT' }, linea: true });
-    });
-    await comprobar('Ctrl+C en la pausa termina el programa y deja el terminal en modo línea', async () => {
-      await llevarA(pagina, servidor, 'fixedstack', ['1', '1', '7'], false);
-      await conControl(pagina, 'c');
-      assert.deepStrictEqual(await finalDe(pagina), { resultado: { senal: 'SIGINT' }, linea: true });
-    });
+    // Las teclas que terminan el programa: dónde se pulsan y su señal.
+    for (const [programa, lineas, modoLinea, letra, senal, donde] of [
+      ['nodelist', [], true, 'c', 'SIGINT', 'en el menú'],
+      ['fixedstack', ['1', '1', '7'], false, 'c', 'SIGINT', 'en la pausa'],
+      ['growstack', ['1'], true, '\\', 'SIGQUIT', 'en el menú'],
+    ]) {
+      await comprobar(`Ctrl+${letra.toUpperCase()} ${donde} termina el programa y deja el terminal en modo línea`, async () => {
+        await llevarA(pagina, servidor, programa, lineas, modoLinea);
+        await conControl(pagina, letra);
+        assert.deepStrictEqual(await finalDe(pagina), { resultado: { senal }, linea: true });
+      });
+    }
     await comprobar('Ctrl+Z no hace nada', async () => {
       await llevarA(pagina, servidor, 'growstack', [], true);
       await conControl(pagina, 'z');

@@ -6,8 +6,8 @@
 // y el fin de la entrada con Ctrl+D; con Ctrl+C avisa de la señal. Aquí se
 // guarda lo que entrega, en orden, hasta que el programa lo lee, como hace
 // Linux con lo que se teclea por adelantado; el fin de la entrada queda en
-// su sitio entre las líneas. Ctrl+C termina el programa; Ctrl+Z no hace
-// nada, pues aquí no hay un intérprete de órdenes que lo reanude.
+// su sitio entre las líneas. Ctrl+C (y Ctrl+\) termina el programa; Ctrl+Z
+// no hace nada, pues aquí no hay un intérprete de órdenes que lo reanude.
 class Ejecucion {
   // Marca el fin de la entrada (Ctrl+D) en la cola de lo tecleado.
   static FIN = null;
@@ -19,7 +19,6 @@ class Ejecucion {
   // el xterm.js; `alTerminar(resultado)` se llama una vez, al acabar, con
   // { estado } o { senal } o { fallo }.
   constructor(programa, esclavo, terminal, alTerminar) {
-    this.programa = programa;
     this.esclavo = esclavo;
     this.terminal = terminal;
     this.alTerminar = alTerminar;
@@ -69,6 +68,8 @@ class Ejecucion {
     this.despertar();
   }
 
+  // La señal de Ctrl+C o de Ctrl+\ mata el programa, como haría la suya
+  // por defecto; las demás (Ctrl+Z, el cambio de tamaño) no hacen nada.
   senal(senal) {
     if (senal === 'SIGINT' || senal === 'SIGQUIT') {
       this.terminar({ senal });
