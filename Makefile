@@ -120,3 +120,29 @@ bench: build
 
 clean:
 	rm -rf build build-*
+
+# --- Los programas en el navegador -------------------------------------------
+#   make web                  los compila con Emscripten y monta la página,
+#                             solo ficheros estáticos, en build-web/
+#   make web-serve [PUERTO=8000]  la sirve en http://localhost:PUERTO/
+#   make test-web             la prueba en un Chromium sin ventana
+#   make bench-web            mide lo que carga y cuánto tarda la primera pantalla
+# web/preparar.sh instala antes lo que falte: Emscripten, node y npm con los
+# paquetes de web/package-lock.json, y Chromium para probar y medir.
+PUERTO ?= 8000
+
+.PHONY: web web-serve test-web bench-web
+
+web:
+	@bash web/construir.sh
+
+web-serve: web
+	@python3 web/servir.py --puerto $(PUERTO) build-web
+
+test-web: web
+	@bash web/preparar.sh --pruebas
+	@node web/probar.js
+
+bench-web: web
+	@bash web/preparar.sh --pruebas
+	@node web/medir.js

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# Compila los programas a WebAssembly con Emscripten (en build-wasm/) y monta
+# en build-web/ la página, solo ficheros estáticos:
+#   index.html, estilo.css, pagina.js, ejecucion.js, canal.js, trabajador.js
+#   programas.js            la lista de los programas y sus descripciones
+#   programas/NOMBRE.js     cada programa, con su NOMBRE.wasm
+#   lib/                    xterm.js y xterm-pty, con sus licencias
+#   coi-serviceworker.js    el aislamiento en un servidor sin cabeceras
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash web/preparar.sh
+
+compilacion=build-wasm
+pagina=build-web
+modulos=web/node_modules
+
+# Las herramientas del Emscripten de Debian buscan acorn entre los módulos de
+# node de Debian, que el node de NodeSource no mira.
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+
+# Configura en silencio; el registro entero solo si falla.
+mkdir -p $compilacion
+emcmake cmake -S . -B $compilacion -G Ninja -C web/opciones.cmake \
+  >$compilacion/configure.log 2>&1 ||
+  { cat $compilacion/configure.log >&2; exit 1; }
+mapfile -t programas <$compilacion/programas.txt
+
+# enlace.js entra al enlazar, pero CMake no lo sabe: si cambió, se vuelve a
+# enlazar cada programa.
+for programa in "${programas[@]}"; do
+  if [ web/enlace.js -nt $compilacion/bin/$programa.js ]; then
+    rm -f $compilacion/bin/$programa.js
+  fi
+done
+cmake --build $compilacion -j2 --target "${programas[@]}"
+
+rm -rf $pagina
+mkdir -p $pagina/programas $pagina/lib
+cp web/pagina/* $pagina/
+for programa in "${programas[@]}"; do
+  cp $compilacion/bin/$programa.js $compilacion/bin/$programa.wasm $pagina/programas/
+done
+cp $modulos/@xterm/xterm/lib/xterm.js $modulos/@xterm/xterm/css/xterm.css $pagina/lib/
+cp $modulos/xterm-pty/index.js $pagina/lib/xterm-pty.js
+cp $modulos/coi-serviceworker/coi-serviceworker.min.js $pagina/coi-serviceworker.js
+for paquete in @xterm/xterm xterm-pty coi-serviceworker; do
+  cat $modulos/$paquete/LICENSE* >"$pagina/lib/LICENCIA-$(basename $paquete).txt"
+done
+
+# La descripción de cada programa es la de su página de manual (NOMBRE).
+for programa in "${programas[@]}"; do
+  sed -n '/^\.SH NOMBRE/{n;s/^[^ ]* \\- //;p;q;}' man/$programa.1
+done | node -e '
+  const descripciones = require("fs").readFileSync(0, "utf8").trimEnd().split("\n");
+  const programas = process.argv.slice(1).map((nombre, i) =>
+    ({ nombre, descripcion: descripciones[i] }));
+  console.log("// Escrito por web/construir.sh: los programas de la página.");
+  console.log(`const PROGRAMAS = ${JSON.stringify(programas, null, 2)};`);
+' "${programas[@]}" >$pagina/programas.js
+
+echo "web: página en $pagina/ ($(du -sk $pagina | cut -f1) KiB)"

@@ -1,0 +1,270 @@
+// La prueba de la página en un Chromium sin ventana (make test-web).
+//
+// Cada transcripción de tests/<programa>/transcripts se teclea como lo haría
+// una persona: una línea cada vez que el programa la espera, una tecla en cada
+// pausa, Ctrl+D donde la entrada se acaba. Lo que escribe el programa debe
+// ser, byte a byte, el .out, con el borrado de pantalla como secuencia de
+// control en lugar del salto de página; y en cada espera el terminal debe
+// mostrar la pantalla del .out que toca, con lo tecleado en su sitio. Otras
+// formas de teclear las mismas sesiones (todo pegado de una vez, con erratas,
+// con media línea pendiente) deben dar los mismos bytes. Al final, Ctrl+C, Ctrl+Z
+// y la página misma.
+//
+//   node web/probar.js [PARTE_DEL_NOMBRE]
+'use strict';
+
+const assert = require('assert');
+const fs = require('fs');
+const path = require('path');
+const nav = require('./navegador');
+
+const BORRAR = '\x1b[H\x1b[2J\x1b[3J';
+// Las teclas de las pausas, por turno: de un byte, de varios y con Intro.
+const TECLAS = [' ', 'Enter', 'ArrowUp', 'x', 'F2', 'ñ'];
+const programas = fs.readFileSync(path.join(nav.RAIZ, 'build-wasm/programas.txt'), 'utf8').split('\n').filter(Boolean);
+
+// Otras formas de teclear una transcripción, y lo que cada una comprueba.
+const VARIANTES = [
+  ['fixedstack', 'cuatro_y_nueve', 'pegado de una vez', 'las respuestas tecleadas antes de una pausa quedan para después'],
+  ['shapestack', 'fin_de_entrada_en_el_menu', 'pegado de una vez', 'un Ctrl+D tecleado antes de una pausa queda para después'],
+  ['fixedstack', 'ejemplo', 'media línea', 'media línea tecleada antes de una pausa queda para después'],
+  ['growstack', 'por_defecto', 'media línea', 'media línea tecleada antes de una pausa queda para después'],
+  ['shapestack', 'lado_con_coma_decimal', 'con erratas', 'Retroceso borra en el modo línea; la coma decimal'],
+  ['payslips', 'bonificacion_con_coma_y_por_ciento', 'con erratas', 'Retroceso borra en el modo línea; la coma decimal'],
+];
+
+// Con un argumento, solo las comprobaciones cuyo nombre lo contienen.
+const filtro = process.argv[2] || '';
+const resultados = [];
+async function comprobar(nombre, prueba) {
+  if (!nombre.includes(filtro)) return;
+  try {
+    await prueba();
+    resultados.push(true);
+    console.log(`ok     ${nombre}`);
+  } catch (error) {
+    resultados.push(false);
+    console.log(`FALLO  ${nombre}\n${String(error.stack || error).replace(/^/gm, '       ')}`);
+  }
+}
+
+async function pulsar(pagina, tecla) {
+  if ([...tecla].length === 1) await pagina.keyboard.type(tecla);
+  else await pagina.keyboard.press(tecla);
+}
+
+async function conControl(pagina, letra) {
+  await pagina.keyboard.down('Control');
+  await pagina.keyboard.press(letra);
+  await pagina.keyboard.up('Control');
+}
+
+// Lo que hace el navegador al pegar: un evento paste en el terminal.
+async function pegar(pagina, texto) {
+  await pagina.$eval('.xterm-helper-textarea', (area, pegado) => {
+    const datos = new DataTransfer();
+    datos.setData('text/plain', pegado);
+    area.dispatchEvent(new ClipboardEvent('paste', { clipboardData: datos, bubbles: true, cancelable: true }));
+  }, texto);
+}
+
+async function teclearLinea(pagina, linea, { errata = false } = {}) {
+  if (errata) {
+    await pagina.keyboard.type('x');
+    await pagina.keyboard.press('Backspace');
+  }
+  await pagina.keyboard.type(linea);
+}
+
+// Abre el programa en la página, o lo empieza de nuevo con el botón si ya
+// había acabado una ejecución.
+async function empezar(pagina, servidor, programa) {
+  const acabada = await pagina.evaluate(() => Boolean(window.consolas?.ejecucion?.resultado));
+  if (acabada && pagina.url().endsWith(`?programa=${programa}`)) {
+    await pagina.click('#otra-vez');
+  } else {
+    await pagina.goto(`${servidor.url}index.html?programa=${programa}`);
+  }
+}
+
+// La pantalla que debe verse: la salida con lo tecleado (su eco) donde se
+// tecleó, desde el último borrado, con los tabuladores en sus columnas.
+function pantallaEsperada(salida, ecos) {
+  const partes = [];
+  let desde = 0;
+  for (const { en, texto } of ecos) {
+    partes.push(salida.subarray(desde, en), Buffer.from(texto));
+    desde = en;
+  }
+  partes.push(salida.subarray(desde));
+  const todo = Buffer.concat(partes).toString('utf8');
+  const corte = todo.lastIndexOf(BORRAR);
+  const pantalla = corte < 0 ? todo : todo.slice(corte + BORRAR.length);
+  return nav.limpiar(pantalla.split('\n').map(sinTabuladores));
+}
+
+function sinTabuladores(linea) {
+  let columnas = '';
+  for (const letra of linea) columnas += letra === '\t' ? ' '.repeat(8 - (columnas.length % 8)) : letra;
+  return columnas;
+}
+
+async function compararPantalla(pagina, esperadas) {
+  let vistas;
+  for (const limite = Date.now() + 3000; Date.now() < limite; await new Promise((r) => setTimeout(r, 20))) {
+    vistas = await nav.lineasDelTerminal(pagina);
+    if (JSON.stringify(vistas) === JSON.stringify(esperadas)) return;
+  }
+  assert.deepStrictEqual(vistas, esperadas, 'el terminal no muestra la pantalla del .out');
+}
+
+// Teclea la entrada de una transcripción al ritmo dicho y comprueba la salida.
+async function sesion(pagina, servidor, programa, caso, ritmo = 'a su tiempo') {
+  const carpeta = path.join(nav.RAIZ, 'tests', programa, 'transcripts');
+  const lineas = fs.readFileSync(path.join(carpeta, `${caso}.in`), 'utf8').split('\n');
+  let parcial = lineas.pop();
+  const esperada = Buffer.from(fs.readFileSync(path.join(carpeta, `${caso}.out`), 'latin1').split('\f').join(BORRAR), 'latin1');
+  const pausas = esperada.toString('latin1').split('Presione una tecla').length - 1;
+  const aSuTiempo = ritmo === 'a su tiempo' || ritmo === 'con erratas';
+  let tecleadas = 0;
+  let esperas = 0;
+  const ecos = [];
+  await empezar(pagina, servidor, programa);
+  for (let paso = 0; ; paso++) {
+    assert(paso < 1000, 'demasiadas esperas');
+    const estado = await nav.esperarPrograma(pagina);
+    const salida = await nav.salidaDelPrograma(pagina);
+    assert(esperada.subarray(0, salida.length).equals(salida),
+      `la salida difiere del .out:\n${JSON.stringify(salida.toString('utf8'))}`);
+    if (aSuTiempo) await compararPantalla(pagina, pantallaEsperada(salida, ecos));
+    if (estado.resultado) {
+      assert.deepStrictEqual(estado.resultado, { estado: 0 });
+      assert(salida.equals(esperada), 'falta salida al acabar');
+      assert.strictEqual(tecleadas, pausas, 'teclas pulsadas en las pausas');
+      return;
+    }
+    if (!estado.modoLinea) {
+      await pulsar(pagina, TECLAS[tecleadas++ % TECLAS.length]);
+      continue;
+    }
+    esperas++;
+    if (aSuTiempo) {
+      if (lineas.length > 0) {
+        const linea = lineas.shift();
+        await teclearLinea(pagina, linea, { errata: ritmo === 'con erratas' });
+        await pagina.keyboard.press('Enter');
+        ecos.push({ en: salida.length, texto: `${linea}\n` });
+      } else {
+        if (parcial) await teclearLinea(pagina, parcial);
+        await conControl(pagina, 'd');
+        ecos.push({ en: salida.length, texto: parcial });
+        parcial = '';
+      }
+    } else if (esperas === 1) {
+      // Todo de una vez, pegado: tecla a tecla, la pausa podría llegar a
+      // mitad y tomar una de ellas por su tecla. Con «media línea», todo
+      // menos el último Intro.
+      const retener = ritmo === 'media línea';
+      assert(!retener || parcial === '', 'la entrada debe acabar en un salto de línea');
+      let texto = lineas.map((linea) => `${linea}\n`).join('');
+      if (retener) texto = texto.slice(0, -1);
+      if (parcial) texto += `${parcial}\x04`;
+      if (!retener) texto += '\x04';
+      await pegar(pagina, texto);
+    } else {
+      assert(ritmo === 'media línea', 'el programa espera una entrada ya tecleada');
+      if (esperas === 2) await pagina.keyboard.press('Enter');
+      else await conControl(pagina, 'd');
+    }
+  }
+}
+
+// Arranca un programa y teclea líneas hasta que espera en el modo dicho.
+async function llevarA(pagina, servidor, programa, lineas, modoLinea) {
+  await empezar(pagina, servidor, programa);
+  for (const linea of lineas) {
+    await nav.esperarPrograma(pagina);
+    await pagina.keyboard.type(`${linea}\n`);
+  }
+  const estado = await nav.esperarPrograma(pagina);
+  assert.strictEqual(estado.modoLinea, modoLinea);
+}
+
+async function finalDe(pagina) {
+  await pagina.waitForSelector('#fin:not([hidden])');
+  return pagina.evaluate(() => {
+    const modo = window.consolas.ejecucion.esclavo.ioctl('TCGETS');
+    return { resultado: window.consolas.ejecucion.resultado, linea: modo.ICANON_P && modo.ECHO_P };
+  });
+}
+
+async function main() {
+  const servidor = await nav.servir();
+  const navegador = await nav.abrirNavegador();
+  const pagina = await navegador.newPage();
+  pagina.on('pageerror', (error) => console.log(`error en la página: ${error.message}`));
+  try {
+    for (const programa of programas) {
+      const carpeta = path.join(nav.RAIZ, 'tests', programa, 'transcripts');
+      for (const fichero of fs.readdirSync(carpeta).filter((f) => f.endsWith('.in')).sort()) {
+        const caso = path.basename(fichero, '.in');
+        await comprobar(`${programa} ${caso}`, () => sesion(pagina, servidor, programa, caso));
+      }
+    }
+    for (const [programa, caso, ritmo, que] of VARIANTES) {
+      await comprobar(`${programa} ${caso}, ${ritmo}: ${que}`, () => sesion(pagina, servidor, programa, caso, ritmo));
+    }
+
+    // Las teclas que terminan el programa: dónde se pulsan y su señal.
+    for (const [programa, lineas, modoLinea, letra, senal, donde] of [
+      ['nodelist', [], true, 'c', 'SIGINT', 'en el menú'],
+      ['fixedstack', ['1', '1', '7'], false, 'c', 'SIGINT', 'en la pausa'],
+      ['growstack', ['1'], true, '\\', 'SIGQUIT', 'en el menú'],
+    ]) {
+      await comprobar(`Ctrl+${letra.toUpperCase()} ${donde} termina el programa y deja el terminal en modo línea`, async () => {
+        await llevarA(pagina, servidor, programa, lineas, modoLinea);
+        await conControl(pagina, letra);
+        assert.deepStrictEqual(await finalDe(pagina), { resultado: { senal }, linea: true });
+      });
+    }
+    await comprobar('Ctrl+Z no hace nada', async () => {
+      await llevarA(pagina, servidor, 'growstack', [], true);
+      await conControl(pagina, 'z');
+      await new Promise((r) => setTimeout(r, 300));
+      await pagina.keyboard.type('1\n');
+      await nav.esperarPrograma(pagina);
+      assert.match((await nav.lineasDelTerminal(pagina)).join('\n'), /4\. FIN$/);
+    });
+
+    await comprobar('la página lista los programas y avisa de uno que no existe', async () => {
+      await pagina.goto(`${servidor.url}index.html`);
+      const nombres = await pagina.$$eval('#programas a', (enlaces) => enlaces.map((a) => a.textContent));
+      assert.deepStrictEqual(nombres, programas);
+      await pagina.goto(`${servidor.url}index.html?programa=nada`);
+      assert.match(await pagina.$eval('#aviso', (aviso) => aviso.textContent), /«nada»/);
+    });
+    await comprobar('sin las cabeceras COOP y COEP, coi-serviceworker aísla la página', async () => {
+      const estatico = await nav.servir({ aislar: false });
+      try {
+        const otra = await navegador.newPage();
+        await otra.goto(`${estatico.url}index.html?programa=payslips`);
+        await otra.waitForFunction(() => window.consolas?.ejecucion?.esperando, { timeout: 10000 });
+        assert.match((await nav.lineasDelTerminal(otra)).join('\n'), /^Introduce el mes:$/);
+        await otra.close();
+      } finally {
+        estatico.cerrar();
+      }
+    });
+  } finally {
+    await navegador.close();
+    servidor.cerrar();
+  }
+  const bien = resultados.filter(Boolean).length;
+  console.log(`${bien} passed, ${resultados.length - bien} failed`);
+  process.exitCode = bien === resultados.length ? 0 : 1;
+}
+
+main().catch((error) => {
+  console.error(error);
+  process.exitCode = 1;
+});
