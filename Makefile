@@ -127,8 +127,8 @@ clean:
 #   make web-serve [PUERTO=8000]  la sirve en http://localhost:PUERTO/
 #   make test-web             la prueba en un Chromium sin ventana
 #   make bench-web            mide lo que carga y cuánto tarda la primera pantalla
-# web/preparar.sh instala antes lo que falte: Emscripten, node y npm con los
-# paquetes de web/package-lock.json, y Chromium para probar y medir.
+# web/preparar.sh instala antes lo que falte (con tools/preparar.sh): Emscripten,
+# node y npm con los paquetes de web/package-lock.json, y Chromium para probar.
 PUERTO ?= 8000
 
 .PHONY: web web-serve test-web bench-web

@@ -17,6 +17,7 @@ cambiados y sin sudo. Corre desde la carpeta del proyecto y usa build/.
 import os
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import tempfile
@@ -272,6 +273,41 @@ def limpiar(orden):
         if estado or quedan else []
 
 
+def servir_pagina(orden):
+    """make web-serve en un puerto libre: la página llega con las cabeceras
+    que la aíslan (COOP y COEP), también la de un programa elegido."""
+    import socket
+    import urllib.request
+    with socket.socket() as enchufe:
+        enchufe.bind(("127.0.0.1", 0))
+        puerto = enchufe.getsockname()[1]
+    servidor = subprocess.Popen(
+        ["bash", "-c", f"{orden} PUERTO={puerto}"], cwd=RAIZ,
+        stdout=subprocess.DEVNULL, stderr=subprocess.STDOUT,
+        start_new_session=True)
+    fallos = ["no page at port %d" % puerto]
+    try:
+        limite = time.time() + 900
+        while time.time() < limite and servidor.poll() is None:
+            try:
+                with urllib.request.urlopen(
+                        f"http://127.0.0.1:{puerto}/index.html?programa="
+                        "fixedstack", timeout=5) as respuesta:
+                    cabeceras = respuesta.headers
+                    fallos = [f"no '{c}: {v}'" for c, v in (
+                        ("Cross-Origin-Opener-Policy", "same-origin"),
+                        ("Cross-Origin-Embedder-Policy", "require-corp"))
+                        if cabeceras.get(c) != v]
+                break
+            except OSError:
+                time.sleep(1)
+    finally:
+        if servidor.poll() is None:
+            os.killpg(servidor.pid, signal.SIGTERM)
+        servidor.wait()
+    return fallos
+
+
 # Cada orden de los documentos y su comprobación. El orden importa: make run
 # compila lo que usan las siguientes, y make test, las pruebas de ctest.
 ORDENES = {
@@ -329,6 +365,11 @@ ORDENES = {
     "cmake --install build --config Release --prefix "
     "%USERPROFILE%\\consolas": solo_windows,
     "%USERPROFILE%\\consolas\\bin\\fixedstack.exe": solo_windows,
+    "make web": ejecutar(contiene=["web: página en build-web/"]),
+    "make web-serve": servir_pagina,
+    "make test-web": por_ci(".ci/run"),
+    "make bench-web": ejecutar(contiene=["| fixedstack", "| payslips"],
+                               entorno={"REPETICIONES": "1"}),
 }
 
 # Lo que los documentos afirman sin mostrar la orden que lo comprueba.

@@ -40,6 +40,11 @@ windows    x86_64-w64-mingw32-g++       g++-mingw-w64-x86-64-win32
 wine       /usr/lib/wine/wine64         wine64
 documentos python3                      python3
 documentos tmux                         tmux
+web        emcc                         emscripten
+web        /usr/share/nodejs/acorn      node-acorn
+web        node                         nodejs
+web        npm                          npm
+navegador  chromium                     chromium
 '
 declare -A proposito=(
   [programas]="to build the programs"
@@ -52,6 +57,8 @@ declare -A proposito=(
   [windows]="to cross-compile the Windows programs"
   [wine]="to run the Windows programs"
   [documentos]="to check the commands of README.md and LEEME.md"
+  [web]="to build the programs for the browser"
+  [navegador]="to test the page in a browser"
 )
 # Los presets de CMakePresets.json piden esta versión de CMake o una mayor.
 CMAKE_MINIMO=3.21
