@@ -410,20 +410,15 @@ def informar_terminal(programa):
         print("  some of the program's writes did not go to the terminal")
 
 
-def asegurar_herramientas():
-    """strace y GNU time vienen de los paquetes de Debian del mismo
-    nombre."""
+def comprobar_herramientas():
+    """strace y GNU time, que instala `bash tools/preparar.sh bench` (make
+    bench lo hace antes de empezar)."""
     faltan = [paquete for paquete, orden in (("strace", "strace"),
                                             ("time", "/usr/bin/time"))
               if not shutil.which(orden)]
-    if not faltan:
-        return
-    print(f"missing {', '.join(faltan)}: installing with apt-get",
-          file=sys.stderr)
-    orden = ["apt-get", "install", "-y", "-qq"] + faltan
-    if subprocess.run(orden, check=False).returncode != 0:
-        subprocess.run(["apt-get", "update", "-qq"], check=True)
-        subprocess.run(orden, check=True)
+    if faltan:
+        sys.exit(f"bench: missing {', '.join(faltan)}: "
+                 "run bash tools/preparar.sh bench")
 
 
 def leer_programas(carpeta_bin):
@@ -448,7 +443,7 @@ def main():
     argumentos.add_argument("--actions", type=int, default=ACCIONES)
     opciones = argumentos.parse_args()
     programas = leer_programas(opciones.bin)
-    asegurar_herramientas()
+    comprobar_herramientas()
 
     print(f"{opciones.actions} actions per session, output to /dev/null")
     print(f"{'program':<11} {'actions/s':>10} {'target':>8} {'before':>8} "
