@@ -17,8 +17,8 @@ namespace sistema {
 //   la pausa con el suyo;
 // - el modo tecla, en el que la pausa propia de la capa lee una pulsación.
 //
-// Una llamada que interrumpe una señal se repite, salvo la espera de
-// esperarBytes, que lo avisa. Una lectura o una escritura espera también en
+// Una llamada cortada por una señal se repite, salvo la espera de
+// esperarBytes, que avisa del corte. Una lectura o una escritura espera también en
 // un descriptor que otro programa dejó sin bloqueo (O_NONBLOCK), hasta que
 // pueda seguir.
 
