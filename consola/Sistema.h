@@ -18,8 +18,8 @@ namespace sistema {
 // - el modo tecla, en el que la pausa propia de la capa lee una pulsación.
 //
 // Una llamada cortada por una señal se repite, salvo la espera de
-// esperarBytes, que avisa del corte. Una lectura o una escritura espera también en
-// un descriptor que otro programa dejó sin bloqueo (O_NONBLOCK), hasta que
+// esperarBytes, que avisa del corte. Una lectura o una escritura espera también
+// en un descriptor que otro programa dejó sin bloqueo (O_NONBLOCK), hasta que
 // pueda seguir.
 
 // ---------------------------------------------------------------------------
