@@ -47,9 +47,9 @@ T valorOLanzar(std::optional<T> leido) {
   return std::move(*leido);
 }
 
-// Los caracteres de una respuesta con un número real, sacados del buffer de
+// Los caracteres de una respuesta con un número real, sacados del búfer de
 // la entrada de uno en uno y solo cuando la extracción estándar los pide,
-// para que lo que sigue al número se quede en el buffer. Una coma seguida de
+// para que lo que sigue al número se quede en el búfer. Una coma seguida de
 // una cifra se entrega como punto decimal. Pasados kLargoMaximoNumero
 // caracteres dice que no hay más, para que la extracción nunca guarde más.
 class LecturaDeNumero {
@@ -79,7 +79,7 @@ class LecturaDeNumero {
     ++usados_;
   }
 
-  // Devuelve al buffer la coma que se sacó para mirar detrás de ella cuando
+  // Devuelve al búfer la coma que se sacó para mirar detrás de ella cuando
   // la extracción se paró antes ("2.5,3" es 2.5, y ",3" se queda).
   void terminar() {
     if (comaTomada_) {
@@ -111,7 +111,7 @@ class LecturaDeNumero {
   // El carácter bajo la lectura, una vez mirado.
   Rasgos::int_type actual_ = Rasgos::eof();
   bool visto_ = false;
-  // Una coma seguida de una cifra ya ha salido del buffer y está bajo la
+  // Una coma seguida de una cifra ya ha salido del búfer y está bajo la
   // lectura como punto.
   bool comaTomada_ = false;
 };

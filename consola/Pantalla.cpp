@@ -20,7 +20,7 @@ constexpr char kSecuenciaLimpiar[] = "\x1b[H\x1b[2J\x1b[3J";
 constexpr int kTramoDeEsperaMs = 200;
 
 // Un terminal que muestra las secuencias de escape como basura: TERM sin
-// poner, vacía o "dumb" (el shell de Emacs, algunas consolas de entornos de
+// poner, vacía o "dumb" (la shell de Emacs, algunas consolas de entornos de
 // desarrollo).
 bool terminalSinCursor() {
   const char* tipo = std::getenv("TERM");
@@ -96,7 +96,7 @@ void Pantalla::esperarPulsacion() {
   do {
     if (modo.reanudado()) {
       // De vuelta de un Ctrl+Z, o del segundo plano: el aviso quedó arriba,
-      // tras las líneas del shell.
+      // tras las líneas de la shell.
       salida_.escribir("\n");
       salida_.escribir(kAviso);
     }

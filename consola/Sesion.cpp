@@ -20,7 +20,7 @@ struct Sesion::Partes {
         excepcionesCin(std::cin.exceptions()),
         excepcionesCout(std::cout.exceptions()),
         respuestas(std::cin, std::cout) {
-    // Los flujos dejan pasar lo que lanzan sus buffers, ErrorDeConsola, en
+    // Los flujos dejan pasar lo que lanzan sus búferes, ErrorDeConsola, en
     // lugar de guardarlo como un estado de error que nadie mira.
     std::cin.exceptions(std::ios::badbit);
     std::cout.exceptions(std::ios::badbit);

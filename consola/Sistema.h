@@ -17,9 +17,9 @@ namespace sistema {
 //   la pausa con el suyo;
 // - el modo tecla, en el que la pausa propia de la capa lee una pulsación.
 //
-// Una llamada que interrumpe una señal se repite, salvo la espera de
-// esperarBytes, que lo avisa. Una lectura o una escritura espera también en
-// un descriptor que otro programa dejó sin bloqueo (O_NONBLOCK), hasta que
+// Una llamada cortada por una señal se repite, salvo la espera de
+// esperarBytes, que avisa del corte. Una lectura o una escritura espera también
+// en un descriptor que otro programa dejó sin bloqueo (O_NONBLOCK), hasta que
 // pueda seguir.
 
 // ---------------------------------------------------------------------------
@@ -91,8 +91,10 @@ void ejecutarEnInterprete(Orden orden);
 // El terminal recupera exactamente el modo que tenía por cualquier camino de
 // salida: la destrucción, exit(), std::terminate y toda señal cuya acción
 // por defecto termina o para el programa. Una señal que lo termina se lanza
-// otra vez con esa acción, y el programa muere de ella como de costumbre;
-// una señal que se ignoraba sigue ignorada.
+// otra vez con esa acción, y el programa muere de ella como de costumbre.
+// Solo se toman las señales que están en su acción por defecto: una que se
+// ignoraba sigue ignorada, y una con manejador propio sigue siendo de quien
+// lo puso.
 //
 // Solo existe uno a la vez. Donde la pausa es la del intérprete de órdenes
 // (Windows), no cambia nada.

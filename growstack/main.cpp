@@ -34,8 +34,8 @@ Contenedor pedirContenedor(consola::Entrada& respuestas, const char* pregunta) {
   return respuestas.entero() == 1 ? Contenedor::kCola : Contenedor::kPila;
 }
 
-// Lee un número hasta que quede entre minimo y maximo; `aviso` lo pide otra
-// vez.
+// Lee un número hasta que quede entre `minimo` y `maximo`; `aviso` lo pide
+// otra vez.
 int leerEnRango(consola::Entrada& respuestas, int minimo, int maximo,
                 const char* aviso) {
   int valor = respuestas.entero();

@@ -6,6 +6,7 @@
 // El programa corre en un worker; Module.terminal es el terminal que le da
 // trabajador.js, cuyas llamadas esperan (bloqueadas) la respuesta de la
 // página.
+//
 // Sustituye a las funciones del sistema de ficheros de Emscripten, que el
 // programa no necesita: no hay más descriptores que esos tres.
 

@@ -7,8 +7,8 @@
 // control en lugar del salto de página; y en cada espera el terminal debe
 // mostrar la pantalla del .out que toca, con lo tecleado en su sitio. Otras
 // formas de teclear las mismas sesiones (todo pegado de una vez, con erratas,
-// con media línea pendiente) deben dar los mismos bytes. Al final, Ctrl+C, Ctrl+Z
-// y la página misma.
+// con media línea pendiente) deben dar los mismos bytes. Al final, Ctrl+C,
+// Ctrl+Z y la página misma.
 //
 //   node web/probar.js [PARTE_DEL_NOMBRE]
 'use strict';

@@ -34,9 +34,9 @@ namespace consola {
 //   diálogos que siguen adelante sin ella.
 //
 // Una Entrada solo se refiere a sus dos flujos; no es dueña de nada. Una coma
-// que termina un número real se mira y se devuelve al buffer, así que el
-// buffer debe aceptar la devolución de un carácter tras una lectura, como
-// hacen los buffers de fichero estándar.
+// que termina un número real se mira y se devuelve al búfer, así que el
+// búfer debe aceptar la devolución de un carácter tras una lectura, como
+// hacen los búferes de fichero estándar.
 class Entrada {
  public:
   // La respuesta real más larga, en caracteres, que se lee como número.

@@ -13,11 +13,11 @@ namespace consola {
 // La consola de una ejecución de un programa: se crea al principio de su main
 // y vive hasta que el programa acaba. Mientras vive:
 //
-// - std::cin lee la entrada estándar a través del buffer de la sesión, el
+// - std::cin lee la entrada estándar a través del búfer de la sesión, el
 //   único lector de la entrada estándar, que comparte con la pausa: las
 //   respuestas tecleadas antes de una pausa se guardan para las lecturas de
 //   después y nunca cuentan como su tecla.
-// - std::cout escribe en el buffer de la sesión, que solo sale cuando el
+// - std::cout escribe en el búfer de la sesión, que solo sale cuando el
 //   programa va a esperar: antes de una lectura que tiene que esperar a la
 //   entrada, antes de que la pausa espere su tecla y al terminar la sesión.
 //   Un salto de línea o un flush no escriben nada por sí solos, así que cada
@@ -29,7 +29,7 @@ namespace consola {
 //   que lo recoge con un solo catch y devuelve lo que dé terminar(fin).
 //
 // Solo existe una sesión a la vez; los flujos estándar recuperan sus propios
-// buffers cuando se destruye.
+// búferes cuando se destruye.
 class Sesion {
  public:
   // `programa` es el nombre del programa, con el que empiezan sus mensajes
@@ -67,7 +67,7 @@ class Sesion {
   int terminar(const FinAnticipado& fin);
 
  private:
-  // Los buffers y los controles de la pantalla que hay detrás de los flujos
+  // Los búferes y los controles de la pantalla que hay detrás de los flujos
   // estándar, fuera de esta cabecera: solo los usa la propia capa de consola.
   struct Partes;
 
