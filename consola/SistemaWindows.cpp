@@ -17,7 +17,8 @@ namespace sistema {
 
 namespace {
 
-// El runtime de C cuenta los bytes con un unsigned int.
+// El runtime de C recibe la cuenta de bytes como unsigned int y devuelve
+// los leídos o escritos como int: un bloque no pasa de INT_MAX.
 unsigned int enBloque(std::size_t cuantos) {
   return cuantos > INT_MAX ? INT_MAX : static_cast<unsigned int>(cuantos);
 }

@@ -6,7 +6,8 @@ Uso: sin_casos.py CONDUCTOR PROGRAMA
 Ejecuta `CONDUCTOR PROGRAMA sin_casos`, como lo haría CTest con un programa
 que la lista de la compilación nombra y del que el conductor no tiene datos.
 Pasa si el conductor termina con estado 1, sin una traza de Python (un fallo
-por descuido no cuenta), y su salida nombra el programa y dice qué añadir.
+por descuido no cuenta), y su salida nombra el programa sin casos
+(`sin_casos`) y dice qué añadir.
 Así una entrada que falta en sus tablas no puede dar "0 pasadas, 0 fallidas"
 y pasar.
 """
@@ -30,7 +31,7 @@ def main():
     if "Traceback" in texto:
         fallos.append("terminó con una traza de Python, no con su mensaje")
     if NOMBRE not in texto or "añade" not in texto:
-        fallos.append(f"su mensaje no nombra {NOMBRE} ni dice qué añadir")
+        fallos.append(f"su mensaje no nombra {NOMBRE} o no dice qué añadir")
     for fallo in fallos:
         print(f"FALLO: {fallo}")
     print(f"salida de {conductor}:\n{texto}", end="")
