@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <csignal>
+#include <cstdlib>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -254,7 +255,13 @@ void PrintTo(const Caso& caso, std::ostream* salida) { *salida << caso.nombre; }
 
 // Una prueba por caso: da sus pasos en orden y se detiene en el primero
 // que falla.
-class DialogoEnTerminal : public testing::TestWithParam<Caso> {};
+// Cada diálogo corre en un terminal con control del cursor, sea cual sea el
+// TERM de quien lanza las pruebas: los pasos esperan la secuencia del
+// borrado, no el salto de página de un terminal sin cursor.
+class DialogoEnTerminal : public testing::TestWithParam<Caso> {
+ protected:
+  static void SetUpTestSuite() { setenv("TERM", "xterm", 1); }
+};
 
 // Los programas que se compilan, en el orden de la lista, y dónde están.
 std::vector<std::string> programasDeLaCompilacion() {
