@@ -377,7 +377,7 @@ AFIRMACIONES = {
     "an unknown name is refused with the list of programs": ejecutar(
         estado=2, como="make run nada </dev/null",
         contiene=["Unknown program 'nada'. Programs: fixedstack growstack "
-                  "shapestack nodelist payslips"]),
+                  "nodelist shapestack payslips"]),
     "7,5 at a whole number gives 7, and ,5 goes to the next question":
         ejecutar(como="printf '1 1 7,5\\n4\\n' | build/bin/fixedstack",
                  contiene=["\n7 -1 -1", "Numero erroneo debe estar "

@@ -6,9 +6,9 @@ una orden y el último lo que se ve al darla. Se compone cada bloque con man
 a 80 columnas, se da la orden con los programas del PATH y lo que se ve en
 la página ha de ser, línea a línea, lo que escribe la orden, o un trozo
 seguido de ello (una página puede mostrar solo una parte). man quita los
-blancos del final de cada línea y junta las líneas en blanco seguidas: una
-página que muestre dos líneas en blanco donde el programa escribe dos no
-pasa, porque man solo enseña una.
+blancos del final de cada línea y junta las líneas en blanco seguidas, así
+que lo que escribe la orden se compara igual: sin esos blancos y con cada
+racha de líneas en blanco juntada en una.
 """
 
 import os
@@ -64,6 +64,12 @@ def recortar(lineas):
     return lineas
 
 
+def juntar_en_blanco(lineas):
+    """Las líneas con cada racha de líneas en blanco juntada en una."""
+    return [linea for i, linea in enumerate(lineas)
+            if linea or i == 0 or lineas[i - 1]]
+
+
 def contiene(todo, trozo):
     return any(todo[i:i + len(trozo)] == trozo
                for i in range(len(todo) - len(trozo) + 1))
@@ -82,8 +88,8 @@ def main():
         vista = como_lo_muestra_man(encontrados[-1])
         resultado = subprocess.run(["bash", "-c", "set -o pipefail\n" + orden],
                                    capture_output=True, text=True, check=False)
-        escrito = recortar([linea.rstrip()
-                            for linea in resultado.stdout.split("\n")])
+        escrito = juntar_en_blanco(recortar(
+            [linea.rstrip() for linea in resultado.stdout.split("\n")]))
         if resultado.returncode != 0 or not contiene(escrito, vista):
             print(f"{pagina}: the example does not show what `{orden}` "
                   f"writes (status {resultado.returncode}); it writes:",

@@ -14,8 +14,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
 set(CPACK_PACKAGE_DESCRIPTION
   "Small interactive programs in Spanish, driven by numbered text menus:
 fixedstack, a queue and a stack of ten integers; growstack, a queue and a
-stack that grow when full; shapestack, a queue and a stack of squares and
-circles; nodelist, a singly linked list of integers; and payslips, the
+stack that grow when full; nodelist, a singly linked list of integers;
+shapestack, a queue and a stack of squares and circles; and payslips, the
 monthly payslips of four kinds of employee. Each has a manual page.")
 set(CPACK_STRIP_FILES ON)
 
