@@ -37,8 +37,8 @@ class Empleados : public InterfazNomina {
   // Del mes de una nómina se guardan como mucho 19 bytes.
   static constexpr int kTamanioMes = 20;
 
-  // Crea el empleado con sus tres textos y su salario; un texto nulo cuenta
-  // como vacío.
+  // Crea el empleado con sus tres textos y su salario; un puntero nulo en
+  // lugar de un texto cuenta como texto vacío.
   Empleados(const char* nombre, const char* domicilio, const char* banco,
             float salario);
 
