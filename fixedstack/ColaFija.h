@@ -9,18 +9,24 @@
 // primer -1 señala su final. Por eso insertar -1 no cambia nada, y la cola
 // guarda cualquier otro int, también el 0 y los negativos. Si la cola está
 // llena, el valor insertado se descarta sin avisar.
+//
+// Es intencionado: el programa no usa estaVacia() ni estaLlena(); son parte
+// de la interfaz de la clase y las comprueban las pruebas.
 class ColaFija {
  public:
   static constexpr int kCapacidad = 10;
 
-  // Los diez huecos vacíos. Es un valor sin más: no posee memoria, y una
-  // copia copia los huecos.
+  // Crea la cola con los diez huecos vacíos. El array va dentro del objeto,
+  // sin memoria dinámica, así que copiar una cola copia sus diez huecos.
   ColaFija();
 
+  // Devuelve true si los diez huecos están vacíos.
   bool estaVacia() const;
+  // Devuelve true si el hueco 9, el último, está ocupado; como los elementos
+  // van seguidos, entonces lo están los diez.
   bool estaLlena() const;
 
-  // Guarda `valor` en el primer hueco vacío; si está llena, no hace nada.
+  // Guarda `valor` en el primer hueco vacío; con la cola llena no hace nada.
   void insertar(int valor);
 
   // Quita y devuelve el elemento del frente, y adelanta los demás un hueco.
@@ -30,7 +36,8 @@ class ColaFija {
   // Vacía los diez huecos.
   void borrar();
 
-  // Los diez huecos en orden, empezando por el 0; los vacíos valen -1.
+  // Devuelve un puntero al array de los diez huecos, en orden desde el 0; los
+  // vacíos valen -1.
   const int* getElementos() const;
 
  private:

@@ -4,6 +4,10 @@ namespace {
 constexpr int kVacio = -1;
 }  // namespace
 
+// Todo atributo recibe un valor en la lista de inicialización: `elementos{}`
+// pone los diez huecos a 0, y así ninguno queda con un valor indeterminado.
+// Después `borrar()` los marca como vacíos (-1), de modo que el -1 se escribe
+// en un único sitio.
 PilaFija::PilaFija() : elementos{} { borrar(); }
 
 bool PilaFija::estaVacia() const {

@@ -11,6 +11,9 @@ constexpr int kVacio = -1;
 
 Cola::Cola() : Cola(kTamanioPorDefecto, 0) {}
 
+// `new (std::nothrow)` devuelve nullptr en vez de lanzar std::bad_alloc: el
+// tamaño lo elige el usuario, y si no hay memoria para él la cola empieza sin
+// huecos en lugar de terminar el programa.
 Cola::Cola(int tamanioInicial, int pasoCrecimiento)
     : tamanio(std::clamp(tamanioInicial, 1, kTamanioMaximo)),
       crecimiento(std::clamp(pasoCrecimiento, 0, kCrecimientoMaximo)),
@@ -22,6 +25,8 @@ Cola::Cola(int tamanioInicial, int pasoCrecimiento)
   std::fill_n(elementos, tamanio, kVacio);
 }
 
+// Aquí `new` sí lanza std::bad_alloc si no hay memoria: una cola sin los
+// huecos de `otra` no sería una copia, así que es mejor no crear ninguna.
 Cola::Cola(const Cola& otra)
     : InterfazPC(otra),
       tamanio(otra.tamanio),
@@ -32,11 +37,17 @@ Cola::Cola(const Cola& otra)
 
 Cola& Cola::operator=(const Cola& otra) {
   if (this != &otra) {
+    // Primero se copia en una cola temporal y después se mueve aquí. Si la
+    // copia lanza std::bad_alloc, esta cola aún no ha cambiado (garantía
+    // fuerte frente a excepciones).
     *this = Cola(otra);
   }
   return *this;
 }
 
+// std::exchange(x, v) devuelve el valor de x y le asigna v: esta cola se
+// queda con el array de `otra`, y `otra` queda sin huecos, para que su
+// destructor no libere el array que ya no es suyo.
 Cola::Cola(Cola&& otra) noexcept
     : tamanio(std::exchange(otra.tamanio, 0)),
       crecimiento(otra.crecimiento),
@@ -44,6 +55,7 @@ Cola::Cola(Cola&& otra) noexcept
 
 Cola& Cola::operator=(Cola&& otra) noexcept {
   if (this != &otra) {
+    // Libera su array antes de quedarse con el de `otra`.
     delete[] elementos;
     tamanio = std::exchange(otra.tamanio, 0);
     crecimiento = otra.crecimiento;
@@ -116,6 +128,8 @@ bool Cola::crecer() {
     return false;
   }
   const int nuevoTamanio = tamanio + paso;
+  // Como en el constructor, la falta de memoria no lanza ninguna excepción:
+  // insertar() devuelve false y la cola no cambia.
   int* nuevos = new (std::nothrow) int[nuevoTamanio];
   if (nuevos == nullptr) {
     return false;

@@ -11,6 +11,9 @@ constexpr int kVacio = -1;
 
 Pila::Pila() : Pila(kTamanioPorDefecto, 0) {}
 
+// `new (std::nothrow)` devuelve nullptr en vez de lanzar std::bad_alloc: el
+// tamaño lo elige el usuario, y si no hay memoria para él la pila empieza sin
+// huecos en lugar de terminar el programa.
 Pila::Pila(int tamanioInicial, int pasoCrecimiento)
     : tamanio(std::clamp(tamanioInicial, 1, kTamanioMaximo)),
       crecimiento(std::clamp(pasoCrecimiento, 0, kCrecimientoMaximo)),
@@ -22,6 +25,8 @@ Pila::Pila(int tamanioInicial, int pasoCrecimiento)
   std::fill_n(elementos, tamanio, kVacio);
 }
 
+// Aquí `new` sí lanza std::bad_alloc si no hay memoria: una pila sin los
+// huecos de `otra` no sería una copia, así que es mejor no crear ninguna.
 Pila::Pila(const Pila& otra)
     : InterfazPC(otra),
       tamanio(otra.tamanio),
@@ -32,11 +37,17 @@ Pila::Pila(const Pila& otra)
 
 Pila& Pila::operator=(const Pila& otra) {
   if (this != &otra) {
+    // Primero se copia en una pila temporal y después se mueve aquí. Si la
+    // copia lanza std::bad_alloc, esta pila aún no ha cambiado (garantía
+    // fuerte frente a excepciones).
     *this = Pila(otra);
   }
   return *this;
 }
 
+// std::exchange(x, v) devuelve el valor de x y le asigna v: esta pila se
+// queda con el array de `otra`, y `otra` queda sin huecos, para que su
+// destructor no libere el array que ya no es suyo.
 Pila::Pila(Pila&& otra) noexcept
     : tamanio(std::exchange(otra.tamanio, 0)),
       crecimiento(otra.crecimiento),
@@ -44,6 +55,7 @@ Pila::Pila(Pila&& otra) noexcept
 
 Pila& Pila::operator=(Pila&& otra) noexcept {
   if (this != &otra) {
+    // Libera su array antes de quedarse con el de `otra`.
     delete[] elementos;
     tamanio = std::exchange(otra.tamanio, 0);
     crecimiento = otra.crecimiento;
@@ -112,6 +124,8 @@ bool Pila::crecer() {
     return false;
   }
   const int nuevoTamanio = tamanio + paso;
+  // Como en el constructor, la falta de memoria no lanza ninguna excepción:
+  // insertar() devuelve false y la pila no cambia.
   int* nuevos = new (std::nothrow) int[nuevoTamanio];
   if (nuevos == nullptr) {
     return false;

@@ -10,36 +10,36 @@
 // que insertar al final, borrar, buscar y mostrar recorren la cadena desde
 // el principio. Cada nodo se reserva por separado al insertar su valor y
 // desde entonces pertenece a la lista, que lo libera cuando un borrado lo
-// desengancha o cuando la lista se destruye. Si falla una reserva, la
-// excepción se propaga y la lista queda como estaba.
+// desengancha o cuando la lista se destruye. Si no hay memoria para un nodo
+// nuevo, la excepción std::bad_alloc se propaga y la lista queda como estaba.
 class Lista {
  public:
-  // Una lista vacía.
+  // Crea una lista vacía.
   Lista();
   // Libera todos los nodos que sigan en la cadena.
   ~Lista();
 
-  // La lista es dueña de su cadena, así que nunca se copia, se asigna ni se
-  // mueve.
+  // La lista es dueña de su cadena, así que no se puede copiar, asignar ni
+  // mover: dos listas liberarían los mismos nodos.
   Lista(const Lista&) = delete;
   Lista& operator=(const Lista&) = delete;
   Lista(Lista&&) = delete;
   Lista& operator=(Lista&&) = delete;
 
-  // Un nodo nuevo con `dato` pasa a ser el primero.
+  // Crea un nodo con `dato` y lo pone al principio de la lista.
   void insertarPrincipio(int dato);
 
-  // Un nodo nuevo con `dato` pasa a ser el último.
+  // Crea un nodo con `dato` y lo pone al final de la lista.
   void insertarFinal(int dato);
 
-  // Desengancha y libera el primer nodo, contando desde el principio, que
-  // guarda `dato`. Si ningún nodo lo guarda, devuelve false y no cambia
-  // nada.
+  // Desengancha de la cadena y libera el primer nodo, contando desde el
+  // principio, que guarda `dato`, y devuelve true. Si ningún nodo lo guarda,
+  // devuelve false y no cambia nada.
   bool borrar(int dato);
 
-  // El primer nodo, contando desde el principio, que guarda `dato` (el nodo
-  // mismo, que sigue en la lista), o un puntero nulo si ningún nodo lo
-  // guarda.
+  // Devuelve el primer nodo, contando desde el principio, que guarda `dato`:
+  // el propio nodo, que sigue en la lista, no una copia. Si ningún nodo lo
+  // guarda, devuelve nullptr.
   Nodo* buscar(int dato);
 
   // Escribe todos los valores, del primero al último, en la salida estándar
@@ -48,7 +48,9 @@ class Lista {
   void mostrar() const;
 
  private:
-  Nodo* cabeza;  // Primer nodo (nulo si está vacía); la lista es su dueña.
+  // Primer nodo de la cadena, o nullptr si la lista está vacía. La lista es
+  // dueña de todos los nodos de la cadena.
+  Nodo* cabeza;
 };
 
 #endif  // NODELIST_LISTA_H_

@@ -1,22 +1,26 @@
 #ifndef NODELIST_NODO_H_
 #define NODELIST_NODO_H_
 
-// Un eslabón de la cadena de una Lista: un entero y el nodo siguiente (nulo
-// en el último).
+// Un eslabón de la cadena de una Lista: guarda un entero y un puntero al nodo
+// siguiente, que vale nullptr en el último.
 //
 // Un nodo no es dueño de nada: destruirlo no toca a su siguiente. Los nodos
 // los crea uno a uno su lista en memoria dinámica, y solo los vuelve a
 // enlazar mediante los métodos de acceso de abajo.
+//
+// Es intencionado: ni la lista ni el programa usan Nodo() ni setDato(); son
+// parte de la interfaz de la clase, y las pruebas comprueban Nodo().
 class Nodo {
  public:
-  // Un nodo con `dato` y sin siguiente. Es el que usa la lista.
+  // Crea un nodo que guarda `dato` y no tiene siguiente. Es el constructor
+  // que usa la lista.
   explicit Nodo(int dato);
-  // Un nodo con 0 y sin siguiente.
+  // Crea un nodo que guarda 0 y no tiene siguiente.
   Nodo();
   ~Nodo() = default;
 
-  // Un nodo vive en una sola cadena; una copia sería un segundo nodo que
-  // apuntaría al mismo siguiente.
+  // No se puede copiar: un nodo está en una sola cadena, y una copia sería un
+  // segundo nodo que apuntaría al mismo siguiente.
   Nodo(const Nodo&) = delete;
   Nodo& operator=(const Nodo&) = delete;
 
@@ -28,7 +32,8 @@ class Nodo {
 
  private:
   int dato;
-  Nodo* siguiente;  // Ajeno: el nodo no es su dueño.
+  // No es suyo: el siguiente nodo lo libera la lista, no este nodo.
+  Nodo* siguiente;
 };
 
 #endif  // NODELIST_NODO_H_

@@ -3,7 +3,8 @@
 
 #include "Empleados.h"
 
-// Un empleado a comisión: el salario es un porcentaje de las ventas del mes.
+// Un empleado a comisión cobra como salario un porcentaje de las ventas del
+// mes.
 //
 // Las ventas y el porcentaje se fijan al construirlo; el salario empieza en 0
 // y se vuelve a calcular en cada nómina.
@@ -14,7 +15,8 @@ class Comision : public Empleados {
 
   void emitirNomina(consola::Sesion& sesion) override;
 
-  // La regla de pago: salario = porcentajeComision / 100 x totalVendido.
+  // Aplica la regla de pago: salario = porcentajeComision / 100 x
+  // totalVendido.
   void calcularSalario();
 
   float getTotalVendido() const { return totalVendido; }

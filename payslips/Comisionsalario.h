@@ -4,7 +4,7 @@
 #include "Empleados.h"
 
 // Un empleado que cobra un salario base fijo más un porcentaje de las ventas
-// del mes. Es un tipo propio, no una clase de Comision.
+// del mes. Es una clase aparte: no deriva de Comision.
 //
 // La base, las ventas y el porcentaje se fijan al construirlo; el salario
 // empieza en 0 y se vuelve a calcular en cada nómina.
@@ -16,8 +16,8 @@ class Comisionsalario : public Empleados {
 
   void emitirNomina(consola::Sesion& sesion) override;
 
-  // La regla de pago: salario = porcentajeComision / 100 x totalVendido +
-  // salarioBase.
+  // Aplica la regla de pago: salario = porcentajeComision / 100 x
+  // totalVendido + salarioBase.
   void calcularSalario();
 
   float getSalarioBase() const { return salarioBase; }

@@ -8,8 +8,8 @@
 
 namespace {
 
-// Copia `origen` en `destino`, un array de `tamanio` caracteres, con
-// tamanio - 1 caracteres como mucho y siempre con '\0' al final.
+// Copia `origen` en `destino`, un array de `tamanio` bytes, con tamanio - 1
+// bytes como mucho y siempre con '\0' al final.
 void copiarTexto(char* destino, std::size_t tamanio, const char* origen) {
   std::size_t i = 0;
   if (origen != nullptr) {

@@ -5,27 +5,40 @@
 
 #include "InterfazNomina.h"
 
-// Los datos que tiene todo empleado y los pasos que comparten todas las
-// nóminas; cada tipo de pago añade sus propios campos y su propia nómina.
+// Guarda los datos que tiene todo empleado y hace los pasos que comparten
+// todas las nóminas; cada tipo de pago añade sus propios campos y su propia
+// nómina.
 //
-// Los tres textos se copian al construir en arrays de tamaño fijo, cortados
-// para que quepan (29, 49 y 14 caracteres) sea cual sea su longitud.
-// `salario` es el salario del mes antes de cualquier bonificación: fijado al
-// construir para un asalariado, calculado en cada nómina para los demás
-// tipos. La bonificación se calcula a partir de él y se muestra, pero nunca
-// se guarda.
+// Es intencionado: la clase se llama Empleados, en plural, aunque cada objeto
+// es un solo empleado; con ese nombre la usan las cuatro clases derivadas y
+// las pruebas.
 //
-// Cuentas del pago: cada paso se hace en doble precisión y se redondea a
-// float allí donde un valor se guarda o se muestra.
+// Al construir, los tres textos se copian en arrays de tamaño fijo y se
+// cortan si no caben (29, 49 y 14 bytes como máximo). `salario` es el
+// salario del mes antes de cualquier bonificación: se fija al construir un
+// asalariado y se calcula en cada nómina de los demás tipos. La bonificación
+// se calcula a partir de él y se muestra, pero nunca se guarda.
+//
+// Es intencionado: en las cuentas del pago cada paso se hace en doble
+// precisión y se redondea a float allí donde un valor se guarda o se
+// muestra; de ahí las conversiones entre float y double. Así las nóminas
+// imprimen exactamente las cifras que comparan las pruebas: con las cuentas
+// hechas solo en float, algunas cifras saldrían distintas en la última
+// posición.
+//
+// Es intencionado: el programa no usa los métodos get de esta clase ni los
+// de sus derivadas; son parte de la interfaz de las clases y las pruebas los
+// usan para comprobar los datos y las cuentas.
 class Empleados : public InterfazNomina {
  public:
   static constexpr int kTamanioNombre = 30;
   static constexpr int kTamanioDomicilio = 50;
   static constexpr int kTamanioBanco = 15;
-  // Del mes de una nómina se guardan como mucho 19 caracteres.
+  // Del mes de una nómina se guardan como mucho 19 bytes.
   static constexpr int kTamanioMes = 20;
 
-  // Un texto nulo cuenta como vacío.
+  // Crea el empleado con sus tres textos y su salario; un puntero nulo en
+  // lugar de un texto cuenta como texto vacío.
   Empleados(const char* nombre, const char* domicilio, const char* banco,
             float salario);
 
@@ -34,28 +47,29 @@ class Empleados : public InterfazNomina {
   const char* getDomicilio() const { return domicilio; }
   const char* getBanco() const { return banco; }
 
-  // La bonificación del `porcentaje` por ciento sobre `salario`:
-  // porcentaje / 100 x salario. Vale cualquier porcentaje, negativo o mayor
-  // que 100.
+  // Devuelve la bonificación del `porcentaje` por ciento sobre `salario`:
+  // porcentaje / 100 x salario. Admite cualquier porcentaje, también uno
+  // negativo o mayor que 100.
   float bonificacion(float porcentaje) const;
 
-  // `salario` más una bonificación calculada con bonificacion().
+  // Devuelve `salario` más `bonificacion`, calculada antes con
+  // bonificacion().
   float salarioFinal(float bonificacion) const;
 
  protected:
   void setSalario(float nuevo) { salario = nuevo; }
 
-  // El comienzo de una nómina: pregunta el mes y si hay bonificación (y
-  // entonces su porcentaje), borra la pantalla y escribe la cabecera hasta la
-  // línea "Tipo de empleado: " `tipo`. Devuelve el porcentaje si se eligió
+  // Empieza una nómina: pregunta el mes y si hay bonificación (y entonces su
+  // porcentaje), borra la pantalla y escribe la cabecera hasta la línea
+  // "Tipo de empleado: " `tipo`. Devuelve el porcentaje si se eligió
   // bonificación. Si se acaba la entrada, el mes queda vacío y no hay
   // bonificación.
   std::optional<float> empezarNomina(consola::Sesion& sesion,
                                      const char* tipo) const;
 
-  // El cierre de una nómina, tras las líneas propias del tipo y su regla de
-  // salario: la línea "Salario: ", las dos líneas de la bonificación si
-  // `porcentaje` trae una, y luego la pausa y el borrado de pantalla.
+  // Termina una nómina, después de las líneas propias del tipo y de su regla
+  // de salario: escribe la línea "Salario: " y, si `porcentaje` trae una
+  // bonificación, sus dos líneas; luego hace la pausa y borra la pantalla.
   void terminarNomina(consola::Sesion& sesion,
                       std::optional<float> porcentaje) const;
 

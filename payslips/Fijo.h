@@ -3,8 +3,8 @@
 
 #include "Empleados.h"
 
-// Un asalariado: el salario del mes es el que se da al construirlo, y la
-// nómina lo deja como está.
+// Un asalariado cobra cada mes el salario que se le da al construirlo; la
+// nómina no lo cambia.
 class Fijo : public Empleados {
  public:
   Fijo(const char* nombre, const char* domicilio, const char* banco,

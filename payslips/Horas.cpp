@@ -7,7 +7,8 @@ namespace {
 constexpr double kUmbralHoras = 40;
 constexpr double kEurosPorHora = 25;
 constexpr double kFactorExtra = 1.1;
-// El pago de las 40 primeras horas: una constante de la regla.
+// La regla fija en 1000 euros el pago de las 40 primeras horas; no se
+// calcula como 40 x 25.
 constexpr float kSalarioBaseCompleto = 1000;
 
 }  // namespace

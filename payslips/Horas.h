@@ -3,7 +3,7 @@
 
 #include "Empleados.h"
 
-// Un empleado por horas: 25 euros la hora hasta 40 horas, y un 10 % más
+// Un empleado por horas cobra 25 euros la hora hasta 40 horas, y un 10 % más
 // (25 x 1.1) por cada hora que pase de 40.
 //
 // Las horas se fijan al construirlo; `salarioBase`, `extraHoras` y el
@@ -15,10 +15,11 @@ class Horas : public Empleados {
 
   void emitirNomina(consola::Sesion& sesion) override;
 
-  // La regla de pago. Con más de 40 horas (estrictamente): `extraHoras` =
-  // (horas - 40) x 25 x 1.1, `salarioBase` = 1000 y el salario es su suma.
-  // Si no, `salarioBase` = horas x 25, que es el salario, y `extraHoras`
-  // conserva lo que tuviera.
+  // Aplica la regla de pago. Con más de 40 horas (estrictamente):
+  // `extraHoras` = (horas - 40) x 25 x 1.1, `salarioBase` = 1000 y el
+  // salario es su suma. Si no, `salarioBase` = horas x 25, que es el salario,
+  // y `extraHoras` no se toca: como las horas no cambian después de
+  // construir el empleado, sigue valiendo 0.
   void calcularSalario();
 
   float getSalarioBase() const { return salarioBase; }

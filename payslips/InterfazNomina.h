@@ -5,8 +5,8 @@ namespace consola {
 class Sesion;
 }  // namespace consola
 
-// Lo único que la emisión de nóminas del mes sabe de un empleado: que puede
-// emitir su nómina.
+// Esta interfaz es lo único que la emisión de nóminas del mes sabe de un
+// empleado: que puede emitir su nómina.
 //
 // emitirNomina hace la nómina entera en la consola de la sesión: pregunta el
 // mes y una bonificación opcional, calcula el salario con la regla de pago

@@ -4,25 +4,26 @@
 #include "Dibujar.h"
 #include "Figura.h"
 
-// Un círculo: una Figura con la forma "Circulo" y un radio.
-//
-// Sus números de color van desplazados en uno respecto a la tabla de Figura:
-// 0 Blanco, 1 Verde, ... 9 Negro, y 10 otra vez Blanco. El radio se guarda
-// tal como llega, también el cero y los negativos. Se copia miembro a
+// Un círculo es una Figura con la forma "Circulo" y un radio. El radio se
+// guarda tal como llega, también el cero y los negativos. Se copia miembro a
 // miembro.
+//
+// Es intencionado: sus números de color van desplazados en uno respecto a
+// la tabla de Figura (0 Blanco, 1 Verde, ..., 9 Negro, y 10 otra vez
+// Blanco); las pruebas comprueban esta numeración.
 class Circulo : public Figura, public Dibujar {
  public:
-  // El color se corta a sus nueve primeros caracteres.
+  // Crea un círculo de radio `radio` con los 9 primeros bytes de `color`.
   Circulo(const char* color, float radio);
 
-  // Un n de 0 a 10 elige un color como se dice arriba; cualquier otro n no
-  // cambia nada.
+  // Cambia el color por el de número `n`, de 0 a 10, con la numeración
+  // desplazada de arriba; con otro `n`, el color no cambia.
   void setColor(int n) override;
-  // radio * 3.14 * radio, calculado en doble precisión.
+  // Devuelve radio * 3.14 * radio, calculado en doble precisión.
   float area() const override;
-  // "Estoy dibujando un circulo con radio <radio>".
+  // Escribe "Estoy dibujando un circulo con radio <radio>".
   void dibujar() const override;
-  // "Estoy coloreando un circulo con color <color>".
+  // Escribe "Estoy coloreando un circulo con color <color>".
   void colorear() const override;
 
  private:

@@ -14,7 +14,8 @@ void ColaFiguras::insertar(std::unique_ptr<Figura> figura) {
       return;
     }
   }
-  // Llena: `figura` sale de su ámbito aquí y borra la figura rechazada.
+  // Con la cola llena, al salir de la función, `figura` destruye la figura
+  // rechazada.
 }
 
 Figura ColaFiguras::sacar() {
@@ -25,7 +26,7 @@ Figura ColaFiguras::sacar() {
   for (int i = 1; i < kCapacidad && elementos[i]; ++i) {
     elementos[i - 1] = std::move(elementos[i]);
   }
-  // La copia se hace antes de que `frente` borre la figura.
+  // La copia se hace antes de que `frente` destruya la figura.
   return Figura(*frente);
 }
 

@@ -4,20 +4,21 @@
 #include "Dibujar.h"
 #include "Figura.h"
 
-// Un cuadrado: una Figura con la forma "Cuadrado" y un lado.
+// Un cuadrado es una Figura con la forma "Cuadrado" y un lado. El lado se
+// guarda tal como llega, también el cero y los negativos. Se copia miembro a
+// miembro.
 //
-// Toma los colores según la propia tabla de Figura. El lado se guarda tal
-// como llega, también el cero y los negativos. Se copia miembro a miembro.
+// Numera los colores con la misma tabla que Figura.
 class Cuadrado : public Figura, public Dibujar {
  public:
-  // El color se corta a sus nueve primeros caracteres.
+  // Crea un cuadrado de lado `lado` con los 9 primeros bytes de `color`.
   Cuadrado(const char* color, float lado);
 
-  // lado * lado, calculado en doble precisión.
+  // Devuelve lado * lado, calculado en doble precisión.
   float area() const override;
-  // "Estoy dibujando un cuadrado con lado <lado>".
+  // Escribe "Estoy dibujando un cuadrado con lado <lado>".
   void dibujar() const override;
-  // "Estoy coloreando un cuadrado con el color <color>".
+  // Escribe "Estoy coloreando un cuadrado con el color <color>".
   void colorear() const override;
 
  private:

@@ -1,13 +1,14 @@
 #ifndef SHAPESTACK_DIBUJAR_H_
 #define SHAPESTACK_DIBUJAR_H_
 
-// Algo que sabe dibujarse y colorearse, con una frase para cada cosa en la
-// salida estándar.
+// Declara dibujar() y colorear(), que escriben cada una su frase en la salida
+// estándar.
 //
-// Es una interfaz sin datos, la segunda base de las figuras concretas; la
-// única redefinición de cada operación en ellas sirve a la vez para esta base
-// y para Figura. Ninguna figura se borra a través de ella, por eso su
-// destructor es protegido y no virtual.
+// Es una interfaz sin datos. Circulo y Cuadrado heredan de Figura y de
+// Dibujar. Como Figura declara también `dibujar()` y `colorear()` como
+// virtuales, una sola redefinición en Circulo o en Cuadrado sirve para las
+// dos clases base. Ninguna figura se destruye a través de un puntero a
+// Dibujar; por eso su destructor es protegido y no virtual.
 class Dibujar {
  public:
   // Escribe la frase de dibujar y un fin de línea.

@@ -13,7 +13,7 @@ constexpr const char* kColores[kUltimoColor + 1] = {
     "Violeta", "Amarillo", "Marron", "Rosa", "Negro",
 };
 
-// Copia como mucho `Figura::kLargoTexto` caracteres de `origen` y siempre
+// Copia como mucho `Figura::kLargoTexto` bytes de `origen` y siempre
 // termina `destino` con '\0'.
 void copiarAcotado(char (&destino)[Figura::kLargoTexto + 1],
                    const char* origen) {

@@ -3,24 +3,28 @@
 
 #include "Visualizar.h"
 
-// Una figura con el nombre de su forma y el de su color, de nueve caracteres
-// como mucho cada uno.
+// Una figura guarda el nombre de su forma y el de su color, de 9 bytes como
+// mucho cada uno (una «ñ» ocupa dos).
 //
 // Es concreta: una Figura sin más se dibuja y se colorea con las frases que
-// dicen «una figura» y tiene área 0. Circulo y Cuadrado derivan de ella;
-// copiar uno de ellos en un valor Figura conserva la forma y el color y nada
-// más, así que la copia se comporta como una Figura sin más.
+// dicen "una figura" y tiene área 0. Circulo y Cuadrado derivan de ella. Al
+// copiar uno de ellos en un valor Figura solo se copian la forma y el color,
+// y se pierden el radio o el lado (el llamado «slicing»), así que la copia se
+// comporta como una Figura sin más.
 //
 // Todas las frases van a la salida estándar y acaban con std::endl. No se
 // valida ningún valor: el color puede ser cualquier palabra.
+//
+// Es intencionado: el programa no llama a setColor() ni a area(); son parte
+// de la interfaz de la clase y las comprueban las pruebas.
 class Figura : public Visualizar {
  public:
-  // Longitud máxima que se guarda de la forma o del color; los textos más
-  // largos se cortan a esta longitud.
+  // Longitud máxima, en bytes, que se guarda de la forma o del color; los
+  // textos más largos se cortan a sus 9 primeros bytes.
   static constexpr int kLargoTexto = 9;
 
-  // Copia los nueve primeros caracteres de `forma` y de `color`; un puntero
-  // nulo cuenta como texto vacío.
+  // Crea una figura con los 9 primeros bytes de `forma` y de `color`; un
+  // puntero nulo cuenta como texto vacío.
   Figura(const char* forma, const char* color);
 
   Figura(const Figura&) = default;
@@ -28,16 +32,21 @@ class Figura : public Visualizar {
   Figura(Figura&&) = default;
   Figura& operator=(Figura&&) = default;
 
-  // "Figura con la forma <forma> y el color <color>".
+  // Escribe "Figura con la forma <forma> y el color <color>".
   void visualizar() const override;
-  // Toma el color n de la tabla 1 Blanco ... 10 Negro; con cualquier otro n
-  // el color queda como estaba.
+  // Cambia el color por el de número `n` en la tabla: 1 Blanco, 2 Verde,
+  // 3 Azul, 4 Rojo, 5 Naranja, 6 Violeta, 7 Amarillo, 8 Marron, 9 Rosa y
+  // 10 Negro. Con otro `n`, el color no cambia.
   virtual void setColor(int n);
+  // Devuelve el área, que en una Figura sin más vale 0.
   virtual float area() const;
+  // Escribe "Estoy dibujando una figura con la forma <forma>".
   virtual void dibujar() const;
+  // Escribe "Estoy coloreando una figura con el color <color>".
   virtual void colorear() const;
 
-  // Virtual: las figuras se borran a través de un puntero a Figura.
+  // Es virtual porque las figuras se destruyen a través de un puntero a
+  // Figura.
   virtual ~Figura() = default;
 
   const char* getForma() const;

@@ -9,7 +9,8 @@ void PilaFiguras::insertar(std::unique_ptr<Figura> figura) {
     return;  // Un puntero nulo se leería como un hueco vacío.
   }
   if (contador == kCapacidad) {
-    return;  // `figura` borra la figura rechazada.
+    // Al salir de la función, `figura` destruye la figura rechazada.
+    return;
   }
   elementos[contador] = std::move(figura);
   ++contador;

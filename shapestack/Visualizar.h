@@ -1,11 +1,13 @@
 #ifndef SHAPESTACK_VISUALIZAR_H_
 #define SHAPESTACK_VISUALIZAR_H_
 
-// Algo que sabe describirse con una frase en la salida estándar.
+// Declara visualizar(), que describe el objeto con una frase en la salida
+// estándar.
 //
-// Es una interfaz sin datos, la base de todas las figuras. Nada se borra ni
-// se llama a través de ella, por eso su destructor es protegido y no
-// virtual; una figura se borra a través de Figura.
+// Es una interfaz sin datos, la base de Figura y, a través de ella, de todas
+// las figuras. El programa nunca usa ni destruye una figura a través de un
+// puntero a Visualizar, sino a través de Figura; por eso su destructor es
+// protegido y no virtual.
 class Visualizar {
  public:
   // Escribe la frase que la describe y un fin de línea.
