@@ -3,7 +3,8 @@
 //
 // PROGRAMAS viene de programas.js, que escribe la compilación; Terminal
 // (xterm.js) y openpty (xterm-pty) de sus bibliotecas; crearPrograma, del
-// script del programa (programas/NOMBRE.js).
+// script del programa (programas/NOMBRE.js), que index.html empieza a cargar
+// (cargaDelPrograma).
 (() => {
   const $ = (id) => document.getElementById(id);
 
@@ -77,11 +78,5 @@
   }
 
   $('otra-vez').addEventListener('click', empezar);
-  // El programa es un script más, pues abierta desde el disco la página no
-  // puede pedir ficheros de otro modo; define crearPrograma.
-  const script = document.createElement('script');
-  script.src = `programas/${nombre}.js`;
-  script.onload = empezar;
-  script.onerror = () => avisar(`No se ha podido cargar el programa ${nombre}.`);
-  document.body.append(script);
+  window.cargaDelPrograma.then(empezar, () => avisar(`No se ha podido cargar el programa ${nombre}.`));
 })();
