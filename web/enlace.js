@@ -10,7 +10,8 @@
 // plazo vence; las excepciones de C++ (las de JavaScript, -fexceptions)
 // cruzan esas esperas. Así la página funciona en cualquier servidor
 // estático, dentro de un iframe de otro sitio y abierta desde el disco
-// (file://), donde la memoria compartida de un worker no está permitida.
+// (file://): en ninguno de los tres está aislada de otros orígenes, y sin
+// ese aislamiento el navegador no da memoria compartida a un worker.
 // Las herramientas de worker de xterm-pty, medidas con Emscripten 3.1.6, no
 // bastaban: no respetaban el plazo de poll, perdían Ctrl+D o lo convertían
 // en un NUL, hacían un viaje de ida y vuelta por cada byte escrito,
@@ -18,9 +19,15 @@
 // núcleo es de la página (ejecucion.js): de xterm-pty solo se usa la
 // disciplina de línea.
 //
+// Lo que está escrito a mano para Emscripten 3.1.6, y para qué: los
+// desplazamientos de struct termios (los de su musl); el __postset vacío de
+// fd_write; salirAlAcabarMain, pues cuando main ha esperado con Asyncify,
+// Emscripten no sale al acabar main. TERM no se pone aquí sino en
+// Module.preRun (ejecucion.js), antes de que main empiece.
+//
 // Module.terminal es la Ejecucion de ejecucion.js. Estas funciones sustituyen
-// a las del sistema de ficheros de Emscripten, que el programa no necesita:
-// no hay más descriptores que esos tres.
+// a las del sistema de ficheros de Emscripten, que el programa no necesita
+// (FILESYSTEM=0): no hay más descriptores que esos tres.
 
 mergeInto(LibraryManager.library, {
   // Desplazamientos de struct termios en la biblioteca C de Emscripten 3.1.6
@@ -85,8 +92,9 @@ mergeInto(LibraryManager.library, {
   },
 
   // Es intencionado: el __postset vacío anula el de la fd_write de
-  // Emscripten, que al salir vaciaría sus propios búferes de printf, que
-  // esta fd_write no usa ni incluye.
+  // Emscripten, que al salir llamaría al vaciado de sus propios búferes de
+  // printf; esta fd_write no los usa ni incluye ese vaciado, y la llamada
+  // fallaría al acabar el programa (ReferenceError).
   fd_write__deps: ['$esDelTerminal'],
   fd_write__postset: '',
   fd_write: function(fd, iov, iovcnt, pnum) {
