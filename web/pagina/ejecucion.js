@@ -154,8 +154,8 @@ class Ejecucion {
     return bytes;
   }
 
-  // La disciplina de línea guarda lo que no puede mostrar aún (Ctrl+S la
-  // detiene hasta Ctrl+Q, como en Linux).
+  // Escribir nunca espera: si Ctrl+S ha detenido la salida, la disciplina de
+  // línea la guarda hasta Ctrl+Q.
   escribir(bytes) {
     this.salida.push(bytes);
     this.esclavo.write(Array.from(bytes));
