@@ -78,5 +78,8 @@
   }
 
   $('otra-vez').addEventListener('click', empezar);
-  window.cargaDelPrograma.then(empezar, () => avisar(`No se ha podido cargar el programa ${nombre}.`));
+  window.cargaDelPrograma.then((cargado) => {
+    if (cargado) empezar();
+    else avisar(`No se ha podido cargar el programa ${nombre}.`);
+  });
 })();
