@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # Compila los programas a WebAssembly con Emscripten (en build-wasm/) y monta
 # en build-web/ la página, solo ficheros estáticos:
-#   index.html, estilo.css, pagina.js, ejecucion.js, canal.js, trabajador.js
+#   index.html, estilo.css, pagina.js, ejecucion.js
 #   programas.js            la lista de los programas y sus descripciones
-#   programas/NOMBRE.js     cada programa, con su NOMBRE.wasm
+#   programas/NOMBRE.js     cada programa, con su .wasm dentro
 #   lib/                    xterm.js y xterm-pty, con sus licencias
-#   coi-serviceworker.js    el aislamiento en un servidor sin cabeceras
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,12 +25,14 @@ emcmake cmake -S . -B $compilacion -G Ninja -C web/opciones.cmake \
   { cat $compilacion/configure.log >&2; exit 1; }
 mapfile -t programas <$compilacion/programas.txt
 
-# enlace.js entra al enlazar, pero CMake no lo sabe: si cambió, se vuelve a
-# enlazar cada programa.
+# enlace.js y nunca-esperan.txt entran al enlazar, pero CMake no lo sabe: si
+# cambiaron, se vuelve a enlazar cada programa.
 for programa in "${programas[@]}"; do
-  if [ web/enlace.js -nt $compilacion/bin/$programa.js ]; then
-    rm -f $compilacion/bin/$programa.js
-  fi
+  for fichero in web/enlace.js web/nunca-esperan.txt; do
+    if [ $fichero -nt $compilacion/bin/$programa.js ]; then
+      rm -f $compilacion/bin/$programa.js
+    fi
+  done
 done
 cmake --build $compilacion -j2 --target "${programas[@]}"
 
@@ -39,12 +40,11 @@ rm -rf $pagina
 mkdir -p $pagina/programas $pagina/lib
 cp web/pagina/* $pagina/
 for programa in "${programas[@]}"; do
-  cp $compilacion/bin/$programa.js $compilacion/bin/$programa.wasm $pagina/programas/
+  cp $compilacion/bin/$programa.js $pagina/programas/
 done
 cp $modulos/@xterm/xterm/lib/xterm.js $modulos/@xterm/xterm/css/xterm.css $pagina/lib/
 cp $modulos/xterm-pty/index.js $pagina/lib/xterm-pty.js
-cp $modulos/coi-serviceworker/coi-serviceworker.min.js $pagina/coi-serviceworker.js
-for paquete in @xterm/xterm xterm-pty coi-serviceworker; do
+for paquete in @xterm/xterm xterm-pty; do
   cat $modulos/$paquete/LICENSE* >"$pagina/lib/LICENCIA-$(basename $paquete).txt"
 done
 

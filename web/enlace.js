@@ -3,20 +3,36 @@
 // a un terminal: lecturas, escrituras, el modo del terminal (termios), su
 // tamaño, el grupo de procesos en primer plano y la espera de poll().
 //
-// El programa corre en un worker; Module.terminal es el terminal que le da
-// trabajador.js, cuyas llamadas esperan (bloqueadas) la respuesta de la
-// página.
+// Cómo hace la página de terminal, y por qué así. El programa corre en el
+// hilo de la página, sin worker y sin memoria compartida: cuando tiene que
+// esperar entrada (read, o poll con un plazo), Asyncify guarda su pila,
+// devuelve el control al navegador y la rehace cuando la entrada llega o el
+// plazo vence; las excepciones de C++ (las de JavaScript, -fexceptions)
+// cruzan esas esperas. Así la página funciona en cualquier servidor
+// estático, dentro de un iframe de otro sitio y abierta desde el disco
+// (file://): en ninguno de los tres está aislada de otros orígenes, y sin
+// ese aislamiento el navegador no da memoria compartida a un worker.
+// Las herramientas de worker de xterm-pty, medidas con Emscripten 3.1.6, no
+// bastaban: no respetaban el plazo de poll, perdían Ctrl+D o lo convertían
+// en un NUL, hacían un viaje de ida y vuelta por cada byte escrito,
+// respondían 0 como grupo en primer plano e ignoraban Ctrl+C. Por eso el
+// núcleo es de la página (ejecucion.js): de xterm-pty solo se usa la
+// disciplina de línea.
 //
-// Sustituye a las funciones del sistema de ficheros de Emscripten, que el
-// programa no necesita: no hay más descriptores que esos tres.
-
-// Los programas borran la pantalla con secuencias de control cuando TERM
-// nombra un terminal que las entiende, como xterm.js.
-LibraryManager.library.$ENV['TERM'] = 'xterm-256color';
+// Lo que está escrito a mano para Emscripten 3.1.6, y para qué: los
+// desplazamientos de struct termios (los de su musl); el __postset vacío de
+// fd_write; salirAlAcabarMain, pues cuando main ha esperado con Asyncify,
+// Emscripten no sale al acabar main. TERM no se pone aquí sino en
+// Module.preRun (ejecucion.js), antes de que main empiece.
+//
+// Module.terminal es la Ejecucion de ejecucion.js. Estas funciones sustituyen
+// a las del sistema de ficheros de Emscripten, que el programa no necesita
+// (FILESYSTEM=0): no hay más descriptores que esos tres.
 
 mergeInto(LibraryManager.library, {
-  // Desplazamientos de struct termios en la biblioteca C de Emscripten (musl):
-  // cuatro banderas de 32 bits, c_line y luego c_cc.
+  // Desplazamientos de struct termios en la biblioteca C de Emscripten 3.1.6
+  // (musl): cuatro banderas de 32 bits, c_line y luego c_cc. Con otra versión
+  // de Emscripten hay que comprobarlos.
   $TERMIOS_CC: 17,
   $TERMIOS_NCCS: 32,
 
@@ -37,20 +53,48 @@ mergeInto(LibraryManager.library, {
     return hechos;
   },
 
-  fd_read__deps: ['$esDelTerminal', '$repartirEnIovec'],
+  // Cuando main ha esperado entrada, la primera llamada a main vuelve al
+  // esperar, y lo que devuelve main de verdad llega después, al acabar la
+  // última espera: entonces se sale con ese estado (corren las funciones de
+  // atexit y la página se entera por Module.onExit). Un exit() del programa
+  // después de una espera llega aquí como ExitStatus, que no es un fallo.
+  $salirAlAcabarMain__deps: ['$Asyncify', '$handleException'],
+  $salirAlAcabarMain__postset: 'addOnPostRun(salirAlAcabarMain);',
+  $salirAlAcabarMain: function() {
+    if (!Asyncify.currData) return;
+    Asyncify.whenDone().then(function(estado) {
+      exit(estado);
+    }).catch(handleException);
+  },
+
+  // Una lectura espera al menos un byte; ninguno es el fin de la entrada
+  // (Ctrl+D). Mientras espera, Asyncify guarda la pila del programa; al
+  // volver, fd_read se llama otra vez con los mismos argumentos y
+  // handleSleep devuelve lo que se le pasó a `seguir`.
+  fd_read__deps: ['$esDelTerminal', '$repartirEnIovec', '$Asyncify', '$salirAlAcabarMain'],
   fd_read: function(fd, iov, iovcnt, pnum) {
     if (!esDelTerminal(fd)) return {{{ cDefine('EBADF') }}};
     var cabe = 0;
     for (var i = 0; i < iovcnt; i++) {
       cabe += {{{ makeGetValue('iov', 'i*8 + 4', 'i32') }}};
     }
-    // Espera al menos un byte; ninguno es el fin de la entrada (Ctrl+D).
-    var bytes = cabe > 0 ? Module['terminal'].leer(cabe) : new Uint8Array(0);
-    var leidos = repartirEnIovec(bytes, iov, iovcnt);
-    {{{ makeSetValue('pnum', 0, 'leidos', 'i32') }}};
-    return 0;
+    if (cabe === 0) {
+      {{{ makeSetValue('pnum', 0, '0', 'i32') }}};
+      return 0;
+    }
+    return Asyncify.handleSleep(function(seguir) {
+      Module['terminal'].leer(cabe, function(bytes) {
+        var leidos = repartirEnIovec(bytes, iov, iovcnt);
+        {{{ makeSetValue('pnum', 0, 'leidos', 'i32') }}};
+        seguir(0);
+      });
+    });
   },
 
+  // Es intencionado: el __postset vacío anula el de la fd_write de
+  // Emscripten, que al salir llamaría al vaciado de sus propios búferes de
+  // printf; esta fd_write no los usa ni incluye ese vaciado, y la llamada
+  // fallaría al acabar el programa (ReferenceError).
   fd_write__deps: ['$esDelTerminal'],
   fd_write__postset: '',
   fd_write: function(fd, iov, iovcnt, pnum) {
@@ -147,9 +191,9 @@ mergeInto(LibraryManager.library, {
   },
 
   // Escribir en el terminal nunca espera; leer espera a que haya entrada, como
-  // mucho `espera` milisegundos (negativo: sin límite). Una sola pregunta a la
-  // página: si ya hay algo listo, solo si hay entrada, sin esperarla.
-  __syscall_poll__deps: ['$esDelTerminal'],
+  // mucho `espera` milisegundos (negativo: sin límite). Si ya hay algo listo,
+  // solo se mira si hay entrada, sin esperarla. Como fd_read, con Asyncify.
+  __syscall_poll__deps: ['$esDelTerminal', '$Asyncify', '$salirAlAcabarMain'],
   __syscall_poll: function(fds, nfds, espera) {
     function pollfd(i) {
       return fds + {{{ C_STRUCTS.pollfd.__size__ }}} * i;
@@ -159,6 +203,18 @@ mergeInto(LibraryManager.library, {
       if (!esDelTerminal(fd)) return {{{ cDefine('POLLNVAL') }}};
       return eventos & {{{ cDefine('POLLOUT') }}};
     }
+    function responder(hayEntrada) {
+      var listos = 0;
+      for (var i = 0; i < nfds; i++) {
+        var fd = {{{ makeGetValue('pollfd(i)', C_STRUCTS.pollfd.fd, 'i32') }}};
+        var eventos = {{{ makeGetValue('pollfd(i)', C_STRUCTS.pollfd.events, 'i16') }}};
+        var ocurridos = sinEntrada(fd, eventos);
+        if (hayEntrada && esDelTerminal(fd)) ocurridos |= eventos & {{{ cDefine('POLLIN') }}};
+        {{{ makeSetValue('pollfd(i)', C_STRUCTS.pollfd.revents, 'ocurridos', 'i16') }}};
+        if (ocurridos) listos++;
+      }
+      return listos;
+    }
     var quiereLeer = false;
     var otroListo = false;
     for (var i = 0; i < nfds; i++) {
@@ -167,16 +223,11 @@ mergeInto(LibraryManager.library, {
       if (sinEntrada(fd, eventos)) otroListo = true;
       if (esDelTerminal(fd) && (eventos & {{{ cDefine('POLLIN') }}})) quiereLeer = true;
     }
-    var hayEntrada = quiereLeer && Module['terminal'].esperar(otroListo ? 0 : espera);
-    var listos = 0;
-    for (var i = 0; i < nfds; i++) {
-      var fd = {{{ makeGetValue('pollfd(i)', C_STRUCTS.pollfd.fd, 'i32') }}};
-      var eventos = {{{ makeGetValue('pollfd(i)', C_STRUCTS.pollfd.events, 'i16') }}};
-      var ocurridos = sinEntrada(fd, eventos);
-      if (hayEntrada && esDelTerminal(fd)) ocurridos |= eventos & {{{ cDefine('POLLIN') }}};
-      {{{ makeSetValue('pollfd(i)', C_STRUCTS.pollfd.revents, 'ocurridos', 'i16') }}};
-      if (ocurridos) listos++;
-    }
-    return listos;
+    if (!quiereLeer) return responder(false);
+    return Asyncify.handleSleep(function(seguir) {
+      Module['terminal'].esperar(otroListo ? 0 : espera, function(hayEntrada) {
+        seguir(responder(hayEntrada));
+      });
+    });
   },
 });

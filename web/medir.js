@@ -3,11 +3,10 @@
 //   - lo que carga su página: cada fichero pedido, sin caché;
 //   - el tiempo desde que se abre la página hasta que su primera pantalla
 //     está en el terminal y el programa espera: con un servidor que envía
-//     las cabeceras COOP y COEP (make web-serve), y con uno estático que no
-//     las envía, la primera visita (coi-serviceworker se instala y recarga la
-//     página) y las siguientes.
+//     las cabeceras COOP y COEP (make web-serve), con uno estático que no
+//     las envía y abierta desde el disco (file://).
 // Cada tiempo es la mediana (y el máximo) de REPETICIONES aperturas, cada
-// una en un perfil nuevo, sin caché ni service worker.
+// una en un perfil nuevo, sin caché.
 'use strict';
 
 const fs = require('fs');
@@ -32,17 +31,14 @@ function primeraPantalla() {
 }
 
 // Milisegundos desde que se pide la página hasta su primera pantalla, en un
-// perfil nuevo; con `visitas` > 1, los de la última visita.
-async function abrir(navegador, url, visitas = 1) {
+// perfil nuevo.
+async function abrir(navegador, url) {
   const contexto = await navegador.createBrowserContext();
   const pagina = await contexto.newPage();
-  let ms = 0;
-  for (let visita = 0; visita < visitas; visita++) {
-    const inicio = performance.now();
-    await pagina.goto(url);
-    await pagina.waitForFunction(primeraPantalla, { polling: 5, timeout: 20000 });
-    ms = performance.now() - inicio;
-  }
+  const inicio = performance.now();
+  await pagina.goto(url);
+  await pagina.waitForFunction(primeraPantalla, { polling: 5, timeout: 20000 });
+  const ms = performance.now() - inicio;
   await contexto.close();
   return ms;
 }
@@ -60,7 +56,11 @@ async function bytesCargados(navegador, url) {
   const pagina = await contexto.newPage();
   await pagina.setCacheEnabled(false);
   const ficheros = new Set();
-  pagina.on('requestfinished', (peticion) => ficheros.add(new URL(peticion.url()).pathname));
+  // El .wasm va dentro del .js del programa: su data: no es otro fichero.
+  pagina.on('requestfinished', (peticion) => {
+    const url = new URL(peticion.url());
+    if (url.protocol === 'http:') ficheros.add(url.pathname);
+  });
   await pagina.goto(url);
   await pagina.waitForFunction(primeraPantalla, { polling: 5, timeout: 20000 });
   await contexto.close();
@@ -75,19 +75,22 @@ async function bytesCargados(navegador, url) {
 async function main() {
   const aislado = await nav.servir();
   const estatico = await nav.servir({ aislar: false });
+  const disco = `file://${path.join(nav.RAIZ, 'build-web')}/`;
   const navegador = await nav.abrirNavegador();
   try {
     console.log(`Primera pantalla en ms: mediana (máximo) de ${REPETICIONES} aperturas en perfiles nuevos`);
-    console.log('| programa   | carga (KiB) | ficheros | con COOP/COEP | estático, 1.ª visita | estático, 2.ª visita |');
-    console.log('|------------|------------:|---------:|--------------:|---------------------:|---------------------:|');
+    console.log('| programa   | carga (KiB) | ficheros | con COOP/COEP | servidor estático | desde el disco |');
+    console.log('|------------|------------:|---------:|--------------:|------------------:|---------------:|');
     for (const programa of programas) {
       const ruta = `index.html?programa=${programa}`;
       const { total, ficheros } = await bytesCargados(navegador, aislado.url + ruta);
-      const conCabeceras = await medianaYMaximo(() => abrir(navegador, aislado.url + ruta));
-      const primera = await medianaYMaximo(() => abrir(navegador, estatico.url + ruta));
-      const segunda = await medianaYMaximo(() => abrir(navegador, estatico.url + ruta, 2));
+      const tiempos = [];
+      for (const { url } of [aislado, estatico, { url: disco }]) {
+        tiempos.push(await medianaYMaximo(() => abrir(navegador, url + ruta)));
+      }
+      const [conCabeceras, sinCabeceras, desdeDisco] = tiempos;
       console.log(`| ${programa.padEnd(10)} | ${(total / 1024).toFixed(0).padStart(11)} | ${String(ficheros).padStart(8)} ` +
-        `| ${conCabeceras.padStart(13)} | ${primera.padStart(20)} | ${segunda.padStart(20)} |`);
+        `| ${conCabeceras.padStart(13)} | ${sinCabeceras.padStart(17)} | ${desdeDisco.padStart(14)} |`);
     }
   } finally {
     await navegador.close();

@@ -7,14 +7,17 @@
 // control en lugar del salto de página; y en cada espera el terminal debe
 // mostrar la pantalla del .out que toca, con lo tecleado en su sitio. Otras
 // formas de teclear las mismas sesiones (todo pegado de una vez, con erratas,
-// con media línea pendiente) deben dar los mismos bytes. Al final, Ctrl+C,
-// Ctrl+Z y la página misma.
+// con media línea pendiente, con Ctrl+Z) deben dar los mismos bytes. Al
+// final, Ctrl+C, la página misma y la página donde la pone quien la publica:
+// dentro de un iframe de otro sitio, en un servidor sin cabeceras y abierta
+// desde el disco.
 //
 //   node web/probar.js [PARTE_DEL_NOMBRE]
 'use strict';
 
 const assert = require('assert');
 const fs = require('fs');
+const http = require('http');
 const path = require('path');
 const nav = require('./navegador');
 
@@ -23,7 +26,8 @@ const BORRAR = '\x1b[H\x1b[2J\x1b[3J';
 const TECLAS = [' ', 'Enter', 'ArrowUp', 'x', 'F2', 'ñ'];
 const programas = fs.readFileSync(path.join(nav.RAIZ, 'build-wasm/programas.txt'), 'utf8').split('\n').filter(Boolean);
 
-// Otras formas de teclear una transcripción, y lo que cada una comprueba.
+// Otras formas de teclear una transcripción, y lo que cada una comprueba;
+// con un quinto elemento, las líneas del .in que se teclean de otro modo.
 const VARIANTES = [
   ['fixedstack', 'cuatro_y_nueve', 'pegado de una vez', 'las respuestas tecleadas antes de una pausa quedan para después'],
   ['shapestack', 'fin_de_entrada_en_el_menu', 'pegado de una vez', 'un Ctrl+D tecleado antes de una pausa queda para después'],
@@ -31,7 +35,22 @@ const VARIANTES = [
   ['growstack', 'por_defecto', 'media línea', 'media línea tecleada antes de una pausa queda para después'],
   ['shapestack', 'lado_con_coma_decimal', 'con erratas', 'Retroceso borra en el modo línea; la coma decimal'],
   ['payslips', 'bonificacion_con_coma_y_por_ciento', 'con erratas', 'Retroceso borra en el modo línea; la coma decimal'],
+  ['growstack', 'por_defecto', 'con Ctrl+Z', 'Ctrl+Z no hace nada'],
+  ['shapestack', 'palabras_donde_va_un_numero', 'a su tiempo', 'inf no es un número, como en Linux',
+    { 'Azul Verde': ['Azul', 'inf'] }],
 ];
+
+// El aviso de la pausa, aprendido de lo que escribe el programa antes de
+// esperar una tecla: el final de la última línea, común a todas las esperas
+// (a veces el aviso sigue a una pregunta en la misma línea). Una sesión
+// espera tantas teclas como veces tiene el aviso su .out.
+let avisoDePausa = null;
+
+function aprenderAviso(salida) {
+  const ultima = salida.toString('latin1').split('\n').pop();
+  if (avisoDePausa === null || avisoDePausa.endsWith(ultima)) avisoDePausa = ultima;
+  assert(ultima.endsWith(avisoDePausa), `espera una tecla sin el aviso de la pausa: ${JSON.stringify(ultima)}`);
+}
 
 // Con un argumento, solo las comprobaciones cuyo nombre lo contienen.
 const filtro = process.argv[2] || '';
@@ -68,7 +87,8 @@ async function pegar(pagina, texto) {
   }, texto);
 }
 
-async function teclearLinea(pagina, linea, { errata = false } = {}) {
+async function teclearLinea(pagina, linea, { errata = false, suspender = false } = {}) {
+  if (suspender) await conControl(pagina, 'z');
   if (errata) {
     await pagina.keyboard.type('x');
     await pagina.keyboard.press('Backspace');
@@ -77,14 +97,17 @@ async function teclearLinea(pagina, linea, { errata = false } = {}) {
 }
 
 // Abre el programa en la página, o lo empieza de nuevo con el botón si ya
-// había acabado una ejecución.
+// había acabado una ejecución. Devuelve dónde está la página, que aquí es
+// la pestaña misma.
 async function empezar(pagina, servidor, programa) {
+  const url = `${servidor.url}index.html?programa=${programa}`;
   const acabada = await pagina.evaluate(() => Boolean(window.consolas?.ejecucion?.resultado));
-  if (acabada && pagina.url().endsWith(`?programa=${programa}`)) {
+  if (acabada && pagina.url() === url) {
     await pagina.click('#otra-vez');
   } else {
-    await pagina.goto(`${servidor.url}index.html?programa=${programa}`);
+    await pagina.goto(url);
   }
+  return pagina;
 }
 
 // La pantalla que debe verse: la salida con lo tecleado (su eco) donde se
@@ -109,51 +132,65 @@ function sinTabuladores(linea) {
   return columnas;
 }
 
-async function compararPantalla(pagina, esperadas) {
+async function compararPantalla(vista, esperadas) {
   let vistas;
   for (const limite = Date.now() + 3000; Date.now() < limite; await new Promise((r) => setTimeout(r, 20))) {
-    vistas = await nav.lineasDelTerminal(pagina);
+    vistas = await nav.lineasDelTerminal(vista);
     if (JSON.stringify(vistas) === JSON.stringify(esperadas)) return;
   }
   assert.deepStrictEqual(vistas, esperadas, 'el terminal no muestra la pantalla del .out');
 }
 
 // Teclea la entrada de una transcripción al ritmo dicho y comprueba la salida.
-async function sesion(pagina, servidor, programa, caso, ritmo = 'a su tiempo') {
+// `cambios` cambia líneas del .in por otras; `respuestas` acaba la sesión
+// cuando el programa espera tras ese número de líneas tecleadas; `abrir`
+// abre el programa y devuelve dónde está la página (la pestaña o un iframe).
+async function sesion(pagina, servidor, programa, caso, ritmo = 'a su tiempo', {
+  cambios = {},
+  respuestas = Infinity,
+  abrir = () => empezar(pagina, servidor, programa),
+} = {}) {
   const carpeta = path.join(nav.RAIZ, 'tests', programa, 'transcripts');
-  const lineas = fs.readFileSync(path.join(carpeta, `${caso}.in`), 'utf8').split('\n');
+  const lineas = fs.readFileSync(path.join(carpeta, `${caso}.in`), 'utf8').split('\n')
+    .flatMap((linea) => cambios[linea] || [linea]);
   let parcial = lineas.pop();
   const esperada = Buffer.from(fs.readFileSync(path.join(carpeta, `${caso}.out`), 'latin1').split('\f').join(BORRAR), 'latin1');
-  const pausas = esperada.toString('latin1').split('Presione una tecla').length - 1;
-  const aSuTiempo = ritmo === 'a su tiempo' || ritmo === 'con erratas';
+  const aSuTiempo = ritmo !== 'pegado de una vez' && ritmo !== 'media línea';
   let tecleadas = 0;
   let esperas = 0;
   const ecos = [];
-  await empezar(pagina, servidor, programa);
+  const vista = await abrir();
   for (let paso = 0; ; paso++) {
     assert(paso < 1000, 'demasiadas esperas');
-    const estado = await nav.esperarPrograma(pagina);
-    const salida = await nav.salidaDelPrograma(pagina);
+    const estado = await nav.esperarPrograma(vista);
+    const salida = await nav.salidaDelPrograma(vista);
     assert(esperada.subarray(0, salida.length).equals(salida),
       `la salida difiere del .out:\n${JSON.stringify(salida.toString('utf8'))}`);
-    if (aSuTiempo) await compararPantalla(pagina, pantallaEsperada(salida, ecos));
+    if (aSuTiempo) await compararPantalla(vista, pantallaEsperada(salida, ecos));
     if (estado.resultado) {
       assert.deepStrictEqual(estado.resultado, { estado: 0 });
       assert(salida.equals(esperada), 'falta salida al acabar');
-      assert.strictEqual(tecleadas, pausas, 'teclas pulsadas en las pausas');
+      if (avisoDePausa !== null) {
+        const pausas = esperada.toString('latin1').split(avisoDePausa).length - 1;
+        assert.strictEqual(tecleadas, pausas, 'teclas pulsadas en las pausas');
+      }
       return;
     }
     if (!estado.modoLinea) {
+      aprenderAviso(salida);
       await pulsar(pagina, TECLAS[tecleadas++ % TECLAS.length]);
       continue;
     }
     esperas++;
+    if (esperas > respuestas) return;
     if (aSuTiempo) {
       if (lineas.length > 0) {
         const linea = lineas.shift();
-        await teclearLinea(pagina, linea, { errata: ritmo === 'con erratas' });
+        const suspender = ritmo === 'con Ctrl+Z';
+        await teclearLinea(pagina, linea, { errata: ritmo === 'con erratas', suspender });
         await pagina.keyboard.press('Enter');
-        ecos.push({ en: salida.length, texto: `${linea}\n` });
+        // El eco de Ctrl+Z es ^Z, como en Linux.
+        ecos.push({ en: salida.length, texto: `${suspender ? '^Z' : ''}${linea}\n` });
       } else {
         if (parcial) await teclearLinea(pagina, parcial);
         await conControl(pagina, 'd');
@@ -170,7 +207,7 @@ async function sesion(pagina, servidor, programa, caso, ritmo = 'a su tiempo') {
       if (retener) texto = texto.slice(0, -1);
       if (parcial) texto += `${parcial}\x04`;
       if (!retener) texto += '\x04';
-      await pegar(pagina, texto);
+      await pegar(vista, texto);
     } else {
       assert(ritmo === 'media línea', 'el programa espera una entrada ya tecleada');
       if (esperas === 2) await pagina.keyboard.press('Enter');
@@ -198,6 +235,18 @@ async function finalDe(pagina) {
   });
 }
 
+// Una página de otro sitio, sin cabeceras de aislamiento, que lleva `url` en
+// un iframe, como la de un aula virtual.
+function servirMarco(url) {
+  const servidor = http.createServer((peticion, respuesta) => {
+    respuesta.end(`<!doctype html><iframe src="${url}" width="900" height="700"></iframe>`);
+  });
+  return new Promise((resolver) => servidor.listen(0, '127.0.0.1', () => resolver({
+    url: `http://127.0.0.1:${servidor.address().port}/`,
+    cerrar: () => servidor.close(),
+  })));
+}
+
 async function main() {
   const servidor = await nav.servir();
   const navegador = await nav.abrirNavegador();
@@ -211,8 +260,8 @@ async function main() {
         await comprobar(`${programa} ${caso}`, () => sesion(pagina, servidor, programa, caso));
       }
     }
-    for (const [programa, caso, ritmo, que] of VARIANTES) {
-      await comprobar(`${programa} ${caso}, ${ritmo}: ${que}`, () => sesion(pagina, servidor, programa, caso, ritmo));
+    for (const [programa, caso, ritmo, que, cambios] of VARIANTES) {
+      await comprobar(`${programa} ${caso}, ${ritmo}: ${que}`, () => sesion(pagina, servidor, programa, caso, ritmo, { cambios }));
     }
 
     // Las teclas que terminan el programa: dónde se pulsan y su señal.
@@ -227,15 +276,6 @@ async function main() {
         assert.deepStrictEqual(await finalDe(pagina), { resultado: { senal }, linea: true });
       });
     }
-    await comprobar('Ctrl+Z no hace nada', async () => {
-      await llevarA(pagina, servidor, 'growstack', [], true);
-      await conControl(pagina, 'z');
-      await new Promise((r) => setTimeout(r, 300));
-      await pagina.keyboard.type('1\n');
-      await nav.esperarPrograma(pagina);
-      assert.match((await nav.lineasDelTerminal(pagina)).join('\n'), /4\. FIN$/);
-    });
-
     await comprobar('la página lista los programas y avisa de uno que no existe', async () => {
       await pagina.goto(`${servidor.url}index.html`);
       const nombres = await pagina.$$eval('#programas a', (enlaces) => enlaces.map((a) => a.textContent));
@@ -243,18 +283,34 @@ async function main() {
       await pagina.goto(`${servidor.url}index.html?programa=nada`);
       assert.match(await pagina.$eval('#aviso', (aviso) => aviso.textContent), /«nada»/);
     });
-    await comprobar('sin las cabeceras COOP y COEP, coi-serviceworker aísla la página', async () => {
-      const estatico = await nav.servir({ aislar: false });
-      try {
-        const otra = await navegador.newPage();
-        await otra.goto(`${estatico.url}index.html?programa=payslips`);
-        await otra.waitForFunction(() => window.consolas?.ejecucion?.esperando, { timeout: 10000 });
-        assert.match((await nav.lineasDelTerminal(otra)).join('\n'), /^Introduce el mes:$/);
-        await otra.close();
-      } finally {
-        estatico.cerrar();
+
+    // Donde la pone quien la publica: hasta el primer menú y una respuesta,
+    // sin aislamiento de otros orígenes y sin recargarse.
+    const estatico = await nav.servir({ aislar: false });
+    const marco = await servirMarco(`${estatico.url}index.html?programa=fixedstack`);
+    const disco = { url: `file://${path.join(nav.RAIZ, 'build-web')}/` };
+    try {
+      for (const [donde, programa, caso, abrir] of [
+        ['dentro de un iframe de otro sitio', 'fixedstack', 'ejemplo', async () => {
+          await pagina.goto(marco.url);
+          const iframe = await (await pagina.waitForSelector('iframe')).contentFrame();
+          await (await iframe.waitForSelector('.xterm')).click();
+          return iframe;
+        }],
+        ['en un servidor sin cabeceras', 'shapestack', 'cuadrado_rojo_en_la_cola', () => empezar(pagina, estatico, 'shapestack')],
+        ['abierta desde el disco', 'nodelist', 'principio_y_fin', () => empezar(pagina, disco, 'nodelist')],
+      ]) {
+        await comprobar(`la página funciona ${donde}`, async () => {
+          let vista;
+          await sesion(pagina, null, programa, caso, 'a su tiempo', { respuestas: 1, abrir: async () => (vista = await abrir()) });
+          assert.deepStrictEqual(await vista.evaluate(() =>
+            [window.crossOriginIsolated, performance.getEntriesByType('navigation')[0].type]), [false, 'navigate']);
+        });
       }
-    });
+    } finally {
+      estatico.cerrar();
+      marco.cerrar();
+    }
   } finally {
     await navegador.close();
     servidor.cerrar();

@@ -1,9 +1,9 @@
 """Sirve la página (build-web/) en http://localhost:PUERTO/ para probarla.
 
-Envía las cabeceras que aíslan la página de otros orígenes (COOP y COEP), sin
-las que no hay memoria compartida con el worker del programa. Con
---sin-aislamiento no las envía, como un servidor estático cualquiera: entonces
-lo consigue coi-serviceworker.js, recargando la página una vez.
+Envía las cabeceras que aíslan la página de otros orígenes (COOP y COEP). La
+página no las necesita, pero funciona igual con ellas: así se prueba en un
+servidor que las envía para otras páginas. Con --sin-aislamiento no las envía,
+como un servidor estático cualquiera.
 
     python3 web/servir.py [--puerto 8000] [--sin-aislamiento] [CARPETA]
 """

@@ -1,5 +1,11 @@
-// Una ejecución de un programa: el worker donde corre y lo que hace de núcleo
-// entre él y el terminal de la página.
+// Una ejecución de un programa: lo que hace de núcleo entre él y el terminal
+// de la página.
+//
+// El programa (programas/NOMBRE.js, compilado con enlace.js) corre en el
+// hilo de la página y ve su terminal en Module.terminal, que es este objeto:
+// escribir, leer el modo y el tamaño responden al momento; leer y esperar
+// entrada reciben una función a la que se llama cuando hay respuesta, y
+// mientras tanto el programa queda dormido (Asyncify) y la página sigue.
 //
 // El terminal (xterm.js) está unido a una disciplina de línea (xterm-pty):
 // en modo línea hace el eco, borra con Retroceso, entrega la línea con Intro
@@ -12,13 +18,11 @@ class Ejecucion {
   // Marca el fin de la entrada (Ctrl+D) en la cola de lo tecleado.
   static FIN = null;
 
-  // Lo que el worker puede pedir: cada petición es un método de esta clase.
-  static ORDENES = ['leer', 'esperar', 'escribir', 'leerModo', 'ponerModo', 'tamanio'];
-
-  // `esclavo`: el lado del programa de la disciplina de línea; `terminal`:
-  // el xterm.js; `alTerminar(resultado)` se llama una vez, al acabar, con
-  // { estado } o { senal } o { fallo }.
-  constructor(programa, esclavo, terminal, alTerminar) {
+  // `crearPrograma(Module)` crea y arranca el programa; `esclavo`: el lado
+  // del programa de la disciplina de línea; `terminal`: el xterm.js;
+  // `alTerminar(resultado)` se llama una vez, al acabar, con { estado } o
+  // { senal } o { fallo }.
+  constructor(crearPrograma, esclavo, terminal, alTerminar) {
     this.esclavo = esclavo;
     this.terminal = terminal;
     this.alTerminar = alTerminar;
@@ -32,15 +36,20 @@ class Ejecucion {
     // El modo del terminal antes de empezar, que vuelve al acabar, como lo
     // devuelve un intérprete de órdenes cuando un programa muere.
     this.modoInicial = esclavo.ioctl('TCGETS');
-    this.canal = new Canal();
     this.suscripciones = [
       esclavo.onReadable(() => this.recibir()),
       esclavo.onSignal((senal) => this.senal(senal)),
     ];
-    this.worker = new Worker('trabajador.js');
-    this.worker.onmessage = (evento) => this.atender(evento.data);
-    this.worker.onerror = (evento) => this.terminar({ fallo: evento.message });
-    this.worker.postMessage({ memoria: this.canal.memoria, programa });
+    crearPrograma({
+      terminal: this,
+      // Los programas borran la pantalla con secuencias de control cuando
+      // TERM nombra un terminal que las entiende, como xterm.js.
+      preRun: [(programa) => {
+        programa.ENV.TERM = 'xterm-256color';
+      }],
+      onExit: (estado) => this.terminar({ estado }),
+      onAbort: (motivo) => this.terminar({ fallo: String(motivo) }),
+    }).catch((error) => this.terminar({ fallo: String(error) }));
   }
 
   // El programa duerme esperando entrada que aún no hay.
@@ -56,6 +65,9 @@ class Ejecucion {
   // Lo que la disciplina de línea entrega: una línea, un trozo de línea con
   // Ctrl+D, o nada con Ctrl+D al principio de una línea, que es el fin de la
   // entrada. Fuera del modo línea entrega cada tecla, y nada no es nada.
+  // El programa sigue después, no dentro de la disciplina de línea: así
+  // todo lo pegado de una vez pasa por ella antes de que el programa cambie
+  // el modo del terminal, como en Linux.
   recibir() {
     const bytes = this.esclavo.read();
     if (bytes.length > 0) {
@@ -65,7 +77,7 @@ class Ejecucion {
     } else {
       return;
     }
-    this.despertar();
+    queueMicrotask(() => this.despertar());
   }
 
   // La señal de Ctrl+C o de Ctrl+\ mata el programa, como haría la suya
@@ -76,50 +88,39 @@ class Ejecucion {
     }
   }
 
-  atender(mensaje) {
-    if (this.resultado) return;
-    if (mensaje.aviso === 'fin') {
-      this.terminar({ estado: mensaje.estado });
-    } else if (mensaje.aviso === 'fallo') {
-      this.terminar({ fallo: mensaje.motivo });
-    } else if (Ejecucion.ORDENES.includes(mensaje.orden)) {
-      this[mensaje.orden](mensaje);
-    }
-  }
-
-  leer({ cuantos }) {
-    this.pendiente = { orden: 'leer', cuantos };
+  // Al menos un byte, y como mucho `cuantos`; ninguno al fin de la entrada.
+  leer(cuantos, alLeer) {
+    this.pendiente = { cuantos, alListo: alLeer };
     this.despertar();
   }
 
-  // Si ya hay entrada, responde al momento; si no, cuando llegue o cuando
-  // pase el tiempo.
-  esperar({ ms }) {
+  // Si hay entrada que leer, esperándola como mucho `ms` milisegundos
+  // (negativo: sin límite). Si ya hay entrada, responde al momento.
+  esperar(ms, alListo) {
     if (this.entrada.length > 0 || ms === 0) {
-      this.canal.responder(this.entrada.length > 0 ? 1 : 0);
+      alListo(this.entrada.length > 0);
       return;
     }
-    this.pendiente = { orden: 'esperar' };
+    this.pendiente = { alListo };
     if (ms > 0) {
-      this.pendiente.plazo = setTimeout(() => {
-        this.pendiente = null;
-        this.canal.responder(0);
-      }, ms);
+      this.pendiente.plazo = setTimeout(() => this.responder(false), ms);
     }
   }
 
   // Responde a la lectura o la espera pendiente si ya hay entrada.
   despertar() {
-    const pendiente = this.pendiente;
-    if (!pendiente || this.entrada.length === 0) return;
+    if (!this.pendiente || this.entrada.length === 0) return;
+    const { cuantos } = this.pendiente;
+    this.responder(cuantos === undefined ? true : this.tomar(cuantos));
+  }
+
+  // Despierta al programa con la respuesta; corre hasta su siguiente espera
+  // o hasta que acaba.
+  responder(respuesta) {
+    const { alListo, plazo } = this.pendiente;
     this.pendiente = null;
-    if (pendiente.orden === 'esperar') {
-      clearTimeout(pendiente.plazo);
-      this.canal.responder(1);
-      return;
-    }
-    const bytes = this.tomar(pendiente.cuantos);
-    this.canal.responder(bytes.length, bytes);
+    clearTimeout(plazo);
+    alListo(respuesta);
   }
 
   // Como mucho `cuantos` bytes de la entrada: en modo línea, de una sola
@@ -153,60 +154,42 @@ class Ejecucion {
     return bytes;
   }
 
-  // Responde cuando la disciplina de línea admite más salida (Ctrl+S la
-  // detiene hasta Ctrl+Q, como en Linux).
-  escribir({ bytes }) {
+  // Escribir nunca espera: si Ctrl+S ha detenido la salida, la disciplina de
+  // línea la guarda hasta Ctrl+Q.
+  escribir(bytes) {
     this.salida.push(bytes);
     this.esclavo.write(Array.from(bytes));
-    if (this.esclavo.writable) {
-      this.canal.responder(0);
-      return;
-    }
-    const suscripcion = this.esclavo.onWritable(() => {
-      suscripcion.dispose();
-      if (!this.resultado) this.canal.responder(0);
-    });
   }
 
   leerModo() {
-    const modo = this.esclavo.ioctl('TCGETS');
-    const bytes = Canal.codificar({
-      iflag: modo.iflag,
-      oflag: modo.oflag,
-      cflag: modo.cflag,
-      lflag: modo.lflag,
-      cc: modo.cc,
-    });
-    this.canal.responder(bytes.length, bytes);
+    return this.esclavo.ioctl('TCGETS');
   }
 
   // Con `descartar` (TCSAFLUSH), lo tecleado sin leer se pierde. Al dejar
   // el modo línea, lo que ya se tecleó de una línea sin acabar queda para
   // leer, como en Linux: una entrada vacía hace que la disciplina de línea
   // lo entregue.
-  ponerModo({ modo, descartar }) {
+  ponerModo(modo, descartar) {
     const eraLinea = this.modoLinea;
     if (descartar) this.entrada = [];
     this.esclavo.ioctl('TCSETS', modo);
     if (eraLinea && !this.modoLinea) {
       this.terminal.input('', false);
     }
-    this.canal.responder(0);
   }
 
   tamanio() {
     const [columnas, filas] = this.esclavo.ioctl('TIOCGWINSZ');
-    this.canal.responder((filas << 16) | columnas);
+    return { filas, columnas };
   }
 
-  // Acaba la ejecución, si no había acabado ya: el worker se termina, el
-  // terminal vuelve a su modo y lo tecleado sin leer se descarta.
+  // Acaba la ejecución, si no había acabado ya: el programa no se despierta
+  // más, el terminal vuelve a su modo y lo tecleado sin leer se descarta.
   terminar(resultado) {
     if (this.resultado) return;
     this.resultado = resultado;
     if (this.pendiente) clearTimeout(this.pendiente.plazo);
     this.pendiente = null;
-    this.worker.terminate();
     this.suscripciones.forEach((suscripcion) => suscripcion.dispose());
     this.esclavo.ioctl('TCSETS', this.modoInicial);
     this.alTerminar(resultado);

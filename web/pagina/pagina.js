@@ -2,7 +2,9 @@
 // corriendo en un terminal. Al acabar, ofrece empezarlo de nuevo.
 //
 // PROGRAMAS viene de programas.js, que escribe la compilación; Terminal
-// (xterm.js) y openpty (xterm-pty) de sus bibliotecas.
+// (xterm.js) y openpty (xterm-pty) de sus bibliotecas; crearPrograma, del
+// script del programa (programas/NOMBRE.js), que index.html empieza a cargar
+// (cargaDelPrograma).
 (() => {
   const $ = (id) => document.getElementById(id);
 
@@ -15,7 +17,7 @@
       enlace.title = descripcion;
       if (nombre === actual) enlace.setAttribute('aria-current', 'page');
       const elemento = document.createElement('li');
-      elemento.append(enlace, ` ${descripcion}`);
+      elemento.append(enlace, `: ${descripcion}`);
       lista.append(elemento);
     }
   }
@@ -26,8 +28,9 @@
   }
 
   function describir(resultado) {
-    if (resultado.senal) return 'El programa ha terminado con Ctrl+C.';
-    if (resultado.fallo) return `El programa ha fallado: ${resultado.fallo}`;
+    if (resultado.senal === 'SIGINT') return 'El programa se ha interrumpido (Ctrl+C).';
+    if (resultado.senal === 'SIGQUIT') return 'El programa se ha interrumpido (Ctrl+\\).';
+    if (resultado.fallo) return `El programa ha fallado (detalle técnico: ${resultado.fallo}).`;
     return `El programa ha terminado (estado de salida ${resultado.estado}).`;
   }
 
@@ -40,35 +43,13 @@
   }
   document.title = `${nombre} · Consolas`;
   $('nombre').textContent = nombre;
-  // Sin aislamiento no hay memoria compartida con el worker. coi-serviceworker
-  // lo consigue en un servidor que no envía las cabeceras, recargando la
-  // página una vez; si ni así, se explica.
-  if (!window.crossOriginIsolated) {
-    if (window.isSecureContext && 'serviceWorker' in navigator) {
-      avisar('Preparando la página…');
-      // coi-serviceworker recarga la página para que su service worker la
-      // sirva; si la recargó antes de tiempo y el service worker tomó la
-      // página ya cargada, hace falta otra recarga. Tres como mucho.
-      const recargar = () => {
-        const recargas = Number(sessionStorage.getItem('recargas') || 0);
-        if (recargas < 3) {
-          sessionStorage.setItem('recargas', recargas + 1);
-          location.reload();
-        } else {
-          avisar('Este navegador no permite a la página la memoria compartida que necesita.');
-        }
-      };
-      if (navigator.serviceWorker.controller) recargar();
-      else navigator.serviceWorker.addEventListener('controllerchange', recargar);
-    } else {
-      avisar(
-        'Esta página necesita servirse por https (o desde localhost, con ' +
-          '«make web-serve»); abierta como fichero no puede ejecutar los programas.',
-      );
-    }
+  if (typeof WebAssembly !== 'object') {
+    avisar(
+      'Este navegador no puede ejecutar los programas (no tiene WebAssembly). ' +
+        'Prueba con una versión reciente de Chrome, Edge o Firefox.',
+    );
     return;
   }
-  sessionStorage.removeItem('recargas');
 
   const terminal = new Terminal({
     cols: 80,
@@ -89,7 +70,7 @@
     $('fin').hidden = true;
     terminal.reset();
     terminal.focus();
-    consolas.ejecucion = new Ejecucion(nombre, slave, terminal, (resultado) => {
+    consolas.ejecucion = new Ejecucion(window.crearPrograma, slave, terminal, (resultado) => {
       $('fin-texto').textContent = describir(resultado);
       $('fin').hidden = false;
       $('otra-vez').focus();
@@ -97,5 +78,8 @@
   }
 
   $('otra-vez').addEventListener('click', empezar);
-  empezar();
+  window.cargaDelPrograma.then((cargado) => {
+    if (cargado) empezar();
+    else avisar(`No se ha podido cargar el programa ${nombre}.`);
+  });
 })();
