@@ -32,15 +32,11 @@ std::optional<int> leerRespuesta() {
 
 namespace detalle {
 
-int leerNumeroDeOpcion(Sesion& sesion, int ultima, const char* aviso,
-                       FinDelAviso finDelAviso) {
+int leerNumeroDeOpcion(Sesion& sesion, int ultima, const char* aviso) {
   std::optional<int> opcion = leerRespuesta();
   sesion.limpiarPantalla();
   while (!opcion || *opcion < 1 || *opcion > ultima) {
     std::cout << aviso;
-    if (finDelAviso == FinDelAviso::kLineaPropia) {
-      std::cout << std::endl;
-    }
     opcion = leerRespuesta();
   }
   return *opcion;

@@ -24,8 +24,7 @@ Opcion elegirEnElMenu(consola::Sesion& sesion) {
   std::cout << "3. DELETE: borrar todos los elementos" << std::endl;
   std::cout << "4. FIN" << std::endl;
   return consola::leerOpcionYLimpiarPantalla(
-      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 4: ",
-      consola::FinDelAviso::kRespuestaEnSuLinea);
+      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 4: ");
 }
 
 // Hace la pregunta y lee a qué contenedor se refiere la respuesta.

@@ -27,8 +27,7 @@ Opcion elegirEnElMenu(consola::Sesion& sesion) {
   std::cout << "5. MOSTRAR LA LISTA" << std::endl;
   std::cout << "6. FIN" << std::endl;
   return consola::leerOpcionYLimpiarPantalla(
-      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 6",
-      consola::FinDelAviso::kLineaPropia);
+      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 6\n");
 }
 
 // Hace la pregunta y lee el número de la respuesta.
