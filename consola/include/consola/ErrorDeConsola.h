@@ -20,11 +20,6 @@ class ErrorDeConsola : public FinAnticipado {
       : FinAnticipado(flujo == Flujo::kEntrada ? Motivo::kErrorDeEntrada
                                                : Motivo::kErrorDeSalida,
                       codigo) {}
-
-  Flujo flujo() const {
-    return motivo() == Motivo::kErrorDeEntrada ? Flujo::kEntrada
-                                               : Flujo::kSalida;
-  }
 };
 
 }  // namespace consola
