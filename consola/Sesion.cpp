@@ -1,5 +1,6 @@
 #include "consola/Sesion.h"
 
+#include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -10,6 +11,44 @@
 #include "Sistema.h"
 
 namespace consola {
+
+namespace {
+
+// El motivo de un error de lectura o de escritura, tal como lo escribe el
+// mensaje de error.
+struct MotivoDeError {
+  int codigo;  // el número de error del sistema (errno)
+  const char* texto;
+};
+
+// Los errores que la consola puede encontrar al leer la entrada estándar o al
+// escribir en la salida estándar, con su motivo en castellano. Para cualquier
+// otro error se usa el texto del sistema, que depende de su idioma.
+constexpr MotivoDeError kMotivos[] = {
+    {EISDIR, "Es una carpeta"},
+    {ENOSPC, "No queda espacio en el dispositivo"},
+    {EPIPE, "Tubería rota"},
+    {EBADF, "Descriptor de fichero no válido"},
+    {EIO, "Error de entrada/salida"},
+    {EFBIG, "Fichero demasiado grande"},
+    {EINVAL, "Argumento no válido"},
+#ifdef EDQUOT
+    {EDQUOT, "Cuota de disco superada"},
+#endif
+    {ENXIO, "No existe el dispositivo"},
+};
+
+// Devuelve el motivo del error `codigo`, en castellano si está en la tabla.
+const char* motivoDelError(int codigo) {
+  for (const MotivoDeError& motivo : kMotivos) {
+    if (motivo.codigo == codigo) {
+      return motivo.texto;
+    }
+  }
+  return std::strerror(codigo);
+}
+
+}  // namespace
 
 struct Sesion::Partes {
   Partes()
@@ -90,7 +129,7 @@ int Sesion::terminarConError(const FinAnticipado& error) {
                         ? ": no se puede leer la entrada: "
                         : ": no se puede escribir en la salida: ";
   const std::string mensaje =
-      std::string(programa_) + que + std::strerror(error.codigo()) + "\n";
+      std::string(programa_) + que + motivoDelError(error.codigo()) + "\n";
   // Si también falla la salida de errores, no se puede hacer nada más.
   static_cast<void>(
       sistema::escribir(sistema::kErrores, mensaje.data(), mensaje.size()));
