@@ -1,5 +1,11 @@
 // payslips: las nóminas del mes de los cuatro empleados de la empresa, una
 // tras otra, cada una con su mes y una bonificación si se quiere.
+//
+// Es intencionado: los textos que escribe el programa, también los nombres y
+// las direcciones de los empleados, van sin tildes, sin eñes y sin los
+// signos de apertura ¿ y ¡ ("Ramon Escalante", "Calle Alcala,12"). Son los
+// textos fijos de su diálogo, y las pruebas comparan la salida del programa
+// con ellos byte a byte.
 
 #include <iostream>
 #include <memory>

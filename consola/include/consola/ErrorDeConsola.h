@@ -7,9 +7,10 @@ namespace consola {
 
 // Se lanza cuando no se puede leer la entrada estándar o escribir en la
 // salida estándar (un descriptor cerrado, una carpeta como entrada, un disco
-// lleno, una tubería sin lector). El programa no puede seguir hablando con un
-// usuario al que no oye o no llega: como FinDeEntrada, deshace el diálogo
-// hasta el main, que termina la sesión con el error (Sesion::terminar).
+// lleno, una tubería sin lector). Si el programa no puede leer lo que teclea
+// el usuario o no puede escribirle, el diálogo no puede seguir: como
+// FinDeEntrada, la excepción se propaga hasta `main`, que termina la sesión
+// con el error (`Sesion::terminar`).
 class ErrorDeConsola : public FinAnticipado {
  public:
   // El flujo que ha fallado.
