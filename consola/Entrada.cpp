@@ -51,13 +51,20 @@ T valorOLanzar(std::optional<T> leido) {
 // la entrada de uno en uno y solo cuando la extracción estándar los pide,
 // para que lo que sigue al número se quede en el búfer. Una coma seguida de
 // una cifra se entrega como punto decimal. Pasados kLargoMaximoNumero
-// caracteres dice que no hay más, para que la extracción nunca guarde más.
+// caracteres dice que no hay más, para que la extracción nunca guarde más:
+// leer un número guarda como mucho unos pocos KiB.
+//
+// Para saber si una coma es el separador decimal hay que sacarla del búfer y
+// mirar el carácter que la sigue; si no es una cifra, la coma se devuelve al
+// búfer. Por eso el búfer de `origen` debe aceptar la devolución de un
+// carácter tras una lectura, como hacen los búferes de fichero estándar y el
+// de la sesión.
 class LecturaDeNumero {
  public:
   explicit LecturaDeNumero(std::streambuf& buffer) : buffer_(buffer) {}
 
-  // El carácter bajo la lectura, o fin de fichero al acabarse la entrada y
-  // cuando la respuesta ya es demasiado larga.
+  // Devuelve el carácter en la posición de lectura, o el fin de fichero al
+  // acabarse la entrada y cuando la respuesta ya es demasiado larga.
   Rasgos::int_type actual() {
     if (demasiadoLarga()) {
       return Rasgos::eof();
@@ -108,11 +115,11 @@ class LecturaDeNumero {
 
   std::streambuf& buffer_;
   std::size_t usados_ = 0;
-  // El carácter bajo la lectura, una vez mirado.
+  // El carácter en la posición de lectura, una vez mirado.
   Rasgos::int_type actual_ = Rasgos::eof();
   bool visto_ = false;
-  // Una coma seguida de una cifra ya ha salido del búfer y está bajo la
-  // lectura como punto.
+  // Una coma seguida de una cifra ya ha salido del búfer y está en la
+  // posición de lectura como punto.
   bool comaTomada_ = false;
 };
 
@@ -207,8 +214,8 @@ std::optional<T> Entrada::numeroOFin() {
 }
 
 // libstdc++ calcula un entero cifra a cifra sin guardar ninguna, así que la
-// extracción del propio flujo lee una respuesta de cualquier largo con poca
-// memoria.
+// extracción del propio flujo lee una respuesta de cualquier longitud con
+// poca memoria.
 bool Entrada::extraer(int& valor) {
   return static_cast<bool>(origen_ >> valor);
 }

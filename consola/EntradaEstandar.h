@@ -64,14 +64,16 @@ class EntradaEstandar : public std::streambuf {
 
  private:
   // Añade a los bytes sin leer lo que dé una lectura del sistema, que espera
-  // si aún no hay nada que leer. Falso al final de la entrada.
+  // si aún no hay nada que leer. Devuelve false al final de la entrada.
   bool leer();
 
-  // Recoge lo que dio una lectura del sistema: lanza ErrorDeConsola si hubo
-  // un error y anota el final de la entrada. Cierto si llegaron bytes.
+  // Examina lo que dio una lectura del sistema: lanza ErrorDeConsola si hubo
+  // un error y anota el final de la entrada. Devuelve true si llegaron
+  // bytes.
   bool aceptar(const sistema::Lectura& lectura);
 
-  // Un byte de una tecla; lo espera como mucho `esperaMs` milisegundos.
+  // Lee un byte de una tecla; lo espera como mucho `esperaMs` milisegundos.
+  // Devuelve false si no llega a tiempo o se acaba la entrada.
   bool leerByte(unsigned char& byte, int esperaMs);
   void descartarContinuacion(unsigned char primero);
   void descartarSecuencia();

@@ -28,8 +28,8 @@ void SalidaEstandar::vaciar() {
   }
 }
 
-// El búfer está lleno: sale lo guardado, y `caracter`, si lo hay, abre el
-// búfer vacío.
+// El búfer está lleno: escribe lo guardado, y `caracter`, si lo hay, pasa a
+// ser el primero del búfer vacío.
 SalidaEstandar::int_type SalidaEstandar::overflow(int_type caracter) {
   vaciar();
   if (!traits_type::eq_int_type(caracter, traits_type::eof())) {

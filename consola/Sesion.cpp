@@ -91,8 +91,8 @@ Sesion::Sesion(const char* programa)
     : programa_(programa), partes_(std::make_unique<Partes>()) {}
 
 Sesion::~Sesion() {
-  // Lo que aún se guarda sale aunque el main no haya terminado la sesión; si
-  // falla, ya no queda nadie a quien decírselo.
+  // Lo que aún se guarda se escribe aunque `main` no haya terminado la
+  // sesión; si falla, ya no queda nadie a quien decírselo.
   try {
     partes_->salida.vaciar();
   } catch (const ErrorDeConsola&) {
