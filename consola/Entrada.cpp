@@ -195,21 +195,34 @@ Entrada::Entrada(std::istream& origen, std::ostream& avisos)
     : origen_(origen), avisos_(avisos) {}
 
 template <typename T>
+Entrada::Intento Entrada::intentar(T& valor) {
+  // Si solo quedan espacios y saltos de línea, la entrada se ha acabado.
+  // Cualquier otra cosa es una respuesta, buena o mala, aunque el fin de la
+  // entrada la deje a medias.
+  if (!(origen_ >> std::ws) || origen_.eof()) {
+    return Intento::kFin;
+  }
+  if (extraer(valor)) {
+    return Intento::kNumero;
+  }
+  origen_.clear();
+  origen_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+  return Intento::kNoEsNumero;
+}
+
+template <typename T>
 std::optional<T> Entrada::numeroOFin() {
   for (;;) {
-    // Si solo quedan blancos y saltos de línea, la entrada se ha acabado.
-    // Cualquier otra cosa es una respuesta, buena o mala, aunque el fin de
-    // la entrada la deje a medias.
-    if (!(origen_ >> std::ws) || origen_.eof()) {
-      return std::nullopt;
+    T valor{};
+    switch (intentar(valor)) {
+      case Intento::kNumero:
+        return valor;
+      case Intento::kFin:
+        return std::nullopt;
+      case Intento::kNoEsNumero:
+        avisos_ << kDatoNoValido << std::flush;
+        break;
     }
-    T leido{};
-    if (extraer(leido)) {
-      return leido;
-    }
-    origen_.clear();
-    origen_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-    avisos_ << kDatoNoValido << std::flush;
   }
 }
 
@@ -284,6 +297,19 @@ std::optional<std::string> Entrada::palabraOFin(std::size_t maximoBytes) {
   }
   noPartirLetra(leida, primeraFuera);
   return leida;
+}
+
+std::optional<int> Entrada::intentarEntero() {
+  int valor = 0;
+  switch (intentar(valor)) {
+    case Intento::kNumero:
+      return valor;
+    case Intento::kNoEsNumero:
+      return std::nullopt;
+    case Intento::kFin:
+      break;
+  }
+  throw FinDeEntrada();
 }
 
 int Entrada::entero() { return valorOLanzar(enteroOFin()); }

@@ -68,9 +68,24 @@ class Entrada {
   // forma parte de la respuesta ("10%" es 10).
   std::optional<float> porcentajeOFin();
 
+  // Lee una sola respuesta, sin volver a preguntar: devuelve su número, o un
+  // optional vacío si la respuesta no es un número (entonces la descarta con
+  // el resto de su línea, sin escribir ningún aviso). Lanza FinDeEntrada al
+  // acabarse la entrada. Es la lectura de los menús, que tienen su propio
+  // aviso.
+  std::optional<int> intentarEntero();
+
  private:
-  // Lee un número del tipo T; devuelve un optional vacío al acabarse la
-  // entrada.
+  // Lo que da un intento de leer un número.
+  enum class Intento { kNumero, kNoEsNumero, kFin };
+
+  // Lee una respuesta: si es un número del tipo T, lo guarda en `valor`; si
+  // no, la descarta con el resto de su línea.
+  template <typename T>
+  Intento intentar(T& valor);
+
+  // Lee un número del tipo T, con un aviso tras cada respuesta que no lo es;
+  // devuelve un optional vacío al acabarse la entrada.
   template <typename T>
   std::optional<T> numeroOFin();
 
