@@ -81,7 +81,8 @@ bool EntradaEstandar::leer() {
 
 bool EntradaEstandar::aceptar(const sistema::Lectura& lectura) {
   if (lectura.error != 0) {
-    throw ErrorDeConsola(ErrorDeConsola::Flujo::kEntrada, lectura.error);
+    throw ErrorDeConsola(ErrorDeConsola::Motivo::kErrorDeEntrada,
+                         lectura.error);
   }
   if (lectura.fin) {
     fin_ = true;

@@ -24,7 +24,7 @@ void SalidaEstandar::vaciar() {
   const int error = sistema::escribir(sistema::kSalida, datos_.data(), cuantos);
   if (error != 0) {
     roto_ = true;
-    throw ErrorDeConsola(ErrorDeConsola::Flujo::kSalida, error);
+    throw ErrorDeConsola(ErrorDeConsola::Motivo::kErrorDeSalida, error);
   }
 }
 

@@ -42,11 +42,11 @@ void acabar(consola::Sesion& sesion, const Caso& caso) {
       static_cast<void>(sesion.respuestas().entero());
       break;
     case Final::kErrorDeEntrada:
-      throw consola::ErrorDeConsola(consola::ErrorDeConsola::Flujo::kEntrada,
-                                    caso.codigo);
+      throw consola::ErrorDeConsola(
+          consola::ErrorDeConsola::Motivo::kErrorDeEntrada, caso.codigo);
     case Final::kErrorDeSalida:
-      throw consola::ErrorDeConsola(consola::ErrorDeConsola::Flujo::kSalida,
-                                    caso.codigo);
+      throw consola::ErrorDeConsola(
+          consola::ErrorDeConsola::Motivo::kErrorDeSalida, caso.codigo);
   }
 }
 

@@ -13,14 +13,9 @@ namespace consola {
 // con el error (`Sesion::terminar`).
 class ErrorDeConsola : public FinAnticipado {
  public:
-  // El flujo que ha fallado.
-  enum class Flujo { kEntrada, kSalida };
-
-  // `codigo` es el número de error del sistema (errno).
-  ErrorDeConsola(Flujo flujo, int codigo)
-      : FinAnticipado(flujo == Flujo::kEntrada ? Motivo::kErrorDeEntrada
-                                               : Motivo::kErrorDeSalida,
-                      codigo) {}
+  // `motivo` es kErrorDeEntrada o kErrorDeSalida, y `codigo`, el número de
+  // error del sistema (errno).
+  ErrorDeConsola(Motivo motivo, int codigo) : FinAnticipado(motivo, codigo) {}
 };
 
 }  // namespace consola
