@@ -15,10 +15,8 @@ class SalidaEstandar;
 // std::cin), las respuestas escritas por adelantado en un terminal antes de
 // una pausa o la tecla de la pausa.
 //
-// Antes de una lectura que tenga que esperar al sistema, sale lo que el
-// programa haya escrito (SalidaEstandar::vaciar): así el usuario, o el
-// programa al otro lado de una tubería, ve cada pregunta antes de que se
-// espere su respuesta.
+// Antes de una lectura que tenga que esperar al sistema, vacía la salida
+// (la regla está en SalidaEstandar.h).
 //
 // Una marca de orden de bytes UTF-8 al mismo principio de la entrada se
 // salta. El final de la entrada es definitivo: una vez encontrado, toda

@@ -74,8 +74,8 @@ enum class Orden {
 bool hayInterprete();
 
 // Ejecuta `orden` en el intérprete, donde hayInterprete(). El intérprete
-// escribe en la consola por su cuenta: lo que el programa haya escrito tiene
-// que haber salido antes.
+// escribe en la consola por su cuenta, así que quien lo llama vacía antes la
+// salida del programa (SalidaEstandar.h).
 void ejecutarEnInterprete(Orden orden);
 
 // ---------------------------------------------------------------------------

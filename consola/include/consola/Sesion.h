@@ -17,11 +17,11 @@ namespace consola {
 //   comparte con la pausa: las respuestas tecleadas antes de una pausa se
 //   guardan para las lecturas de después, y ninguna cuenta como la tecla.
 // - `std::cout` escribe en el búfer de la sesión, que solo se vuelca a la
-//   pantalla cuando el programa va a esperar: antes de leer una respuesta que
-//   aún no ha llegado, antes de que la pausa espere su tecla y al terminar.
-//   Ni `std::endl` ni `std::flush` escriben nada por sí solos; así cada
-//   pantalla aparece de una vez, y cada pregunta ya se ve antes de que el
-//   programa espere la respuesta.
+//   pantalla cuando el programa va a esperar una respuesta o una tecla, y al
+//   terminar (SalidaEstandar.h dice cuándo exactamente). Ni `std::endl` ni
+//   `std::flush` escriben nada por sí solos; así cada pantalla aparece de una
+//   vez, y cada pregunta ya se ve antes de que el programa espere la
+//   respuesta.
 // - Una lectura o una escritura que falla lanza ErrorDeConsola, y las
 //   lecturas que deben devolver un valor lanzan FinDeEntrada al acabarse la
 //   entrada. Las dos clases derivan de FinAnticipado: la excepción se propaga
