@@ -1,5 +1,6 @@
 #include "consola/Sesion.h"
 
+#include <cassert>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
@@ -59,6 +60,9 @@ struct Sesion::Partes {
         excepcionesCin(std::cin.exceptions()),
         excepcionesCout(std::cout.exceptions()),
         respuestas(std::cin, std::cout) {
+    // Si std::cin ya leía del búfer de otra sesión, habría dos a la vez.
+    assert(dynamic_cast<EntradaEstandar*>(cinAnterior) == nullptr &&
+           "solo puede existir una Sesion a la vez");
     // Los flujos dejan pasar lo que lanzan sus búferes, ErrorDeConsola, en
     // lugar de guardarlo como un estado de error que nadie mira.
     std::cin.exceptions(std::ios::badbit);

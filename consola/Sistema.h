@@ -98,8 +98,10 @@ void ejecutarEnInterprete(Orden orden);
 // ignoraba sigue ignorada, y una con manejador propio sigue siendo de quien
 // lo puso.
 //
-// Solo existe uno a la vez. Donde la pausa es la del intérprete de órdenes
-// (Windows), no cambia nada.
+// Solo puede existir uno a la vez: todos comparten el único terminal y sus
+// señales. En POSIX, crear un segundo detiene el programa con una aserción
+// en las compilaciones de depuración. Donde la pausa es la del intérprete de
+// órdenes (Windows), no cambia nada.
 class ModoTecla {
  public:
   // Deja `descriptor` como está si no es un terminal.

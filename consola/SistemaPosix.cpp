@@ -6,6 +6,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cassert>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -167,6 +168,8 @@ sigset_t senalesDelModo() {
 constexpr int kTramoEnFondoMs = 200;
 
 struct EstadoTerminal {
+  // Hay un ModoTecla vivo, sea o no de un terminal.
+  bool hayUno = false;
   int descriptor = -1;
   termios normal{};  // el modo que había: vuelve por cualquier camino
   termios tecla{};   // el modo tecla, tal como lo guarda el terminal
@@ -365,6 +368,8 @@ extern "C" void alSalir() {
 }  // namespace
 
 ModoTecla::ModoTecla(int descriptor) : activo_(false), reanudado_(false) {
+  assert(!estado.hayUno && "solo puede existir un ModoTecla a la vez");
+  estado.hayUno = true;
   if (!esTerminal(descriptor)) {
     return;
   }
@@ -391,6 +396,7 @@ ModoTecla::ModoTecla(int descriptor) : activo_(false), reanudado_(false) {
 }
 
 ModoTecla::~ModoTecla() {
+  estado.hayUno = false;
   if (!activo_) {
     return;
   }

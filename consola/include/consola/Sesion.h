@@ -28,8 +28,9 @@ namespace consola {
 //   hasta `main`, que la captura con un solo `catch` y devuelve lo que
 //   devuelva `terminar(fin)`.
 //
-// Solo puede existir una sesión a la vez. Cuando se destruye, los flujos
-// estándar recuperan sus propios búferes.
+// Solo puede existir una sesión a la vez: crear una segunda es un error, que
+// las compilaciones de depuración detienen con una aserción. Cuando se
+// destruye, los flujos estándar recuperan sus propios búferes.
 class Sesion {
  public:
   // `programa` es el nombre del programa, con el que empiezan sus mensajes
