@@ -17,6 +17,11 @@ namespace consola {
 // introduce un numero: ", descarta el resto de esa línea y lee otra vez: una
 // respuesta mal tecleada nunca deja la lectura atascada.
 //
+// Un número entero es un signo opcional seguido de cifras; un número real
+// puede llevar además una parte decimal y un exponente ("-2.5e3"). Nada más
+// cuenta como número, en ninguna plataforma: "inf" y "nan" no lo son, y de
+// "0x10" solo se lee el 0. Entrada.cpp detalla la regla.
+//
 // En los números reales, una coma seguida de una cifra hace de separador
 // decimal ("2,5" y "2.5" valen 2,5; ",5" vale 0,5); cualquier otra coma
 // termina el número y queda para la lectura siguiente. Los enteros no
@@ -88,11 +93,6 @@ class Entrada {
   // devuelve un optional vacío al acabarse la entrada.
   template <typename T>
   std::optional<T> numeroOFin();
-
-  // Lee un número, ya saltados los espacios de delante. Devuelve true si lo
-  // hay; si no, el flujo puede quedar en estado de error.
-  bool extraer(int& valor);
-  bool extraer(float& valor);
 
   std::istream& origen_;
   std::ostream& avisos_;
