@@ -17,15 +17,12 @@ namespace consola {
 // introduce un numero: ", descarta el resto de esa línea y lee otra vez: una
 // respuesta mal tecleada nunca deja la lectura atascada.
 //
-// Un número entero es un signo opcional seguido de cifras; un número real
-// puede llevar además una parte decimal y un exponente ("-2.5e3"). Nada más
-// cuenta como número, en ninguna plataforma: "inf" y "nan" no lo son, y de
-// "0x10" solo se lee el 0. Entrada.cpp detalla la regla.
-//
-// En los números reales, una coma seguida de una cifra hace de separador
-// decimal ("2,5" y "2.5" valen 2,5; ",5" vale 0,5); cualquier otra coma
-// termina el número y queda para la lectura siguiente. Los enteros no
-// admiten coma.
+// Un número son cifras con un signo opcional delante; un número real puede
+// llevar además una parte decimal y un exponente ("-2.5e3"). En ninguna
+// plataforma son números "inf" ni "nan", y de "0x10" solo se lee el 0. En
+// los reales, una coma seguida de una cifra hace de separador decimal ("2,5"
+// y "2.5" valen 2,5; ",5" vale 0,5); cualquier otra coma termina el número y
+// queda para la lectura siguiente. Los enteros no admiten coma.
 //
 // La memoria no crece con la longitud de una respuesta ni de una línea: si la
 // respuesta a una pregunta de número real pasa de `kLargoMaximoNumero`
