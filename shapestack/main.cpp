@@ -120,7 +120,7 @@ void dialogo(consola::Sesion& sesion) {
         const Contenedor contenedor =
             pedirContenedor(respuestas, "Que quieres usar cola(1), pila(2)? ");
         sesion.limpiarPantalla();
-        // La figura que sale no se muestra.
+        // La figura que se saca no se muestra.
         if (contenedor == Contenedor::kCola) {
           c1.sacar();
         } else {
