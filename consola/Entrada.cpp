@@ -1,9 +1,10 @@
 #include "consola/Entrada.h"
 
+#include <cmath>
 #include <cstddef>
+#include <cstdlib>
 #include <ios>
 #include <istream>
-#include <iterator>
 #include <limits>
 #include <locale>
 #include <optional>
@@ -22,7 +23,7 @@ using Rasgos = std::char_traits<char>;
 
 constexpr const char* kDatoNoValido = "Dato no valido, introduce un numero: ";
 
-// La coma decimal, y el punto que la extracción estándar lee en su lugar.
+// La coma decimal, y el punto que la sustituye en el texto del número.
 constexpr char kComa = ',';
 constexpr char kPunto = '.';
 
@@ -38,7 +39,7 @@ bool esDigito(Rasgos::int_type c) { return c >= '0' && c <= '9'; }
 bool esContinuacion(Rasgos::int_type byte) { return (byte & 0xC0) == 0x80; }
 bool esPrimerByte(Rasgos::int_type byte) { return (byte & 0xC0) == 0xC0; }
 
-// El valor leído, o FinDeEntrada si la entrada se acabó antes.
+// Devuelve el valor leído, o lanza FinDeEntrada si la entrada se acabó antes.
 template <typename T>
 T valorOLanzar(std::optional<T> leido) {
   if (!leido) {
@@ -47,119 +48,153 @@ T valorOLanzar(std::optional<T> leido) {
   return std::move(*leido);
 }
 
-// Los caracteres de una respuesta con un número real, sacados del búfer de
-// la entrada de uno en uno y solo cuando la extracción estándar los pide,
-// para que lo que sigue al número se quede en el búfer. Una coma seguida de
-// una cifra se entrega como punto decimal. Pasados kLargoMaximoNumero
-// caracteres dice que no hay más, para que la extracción nunca guarde más.
+// Los números se leen con una regla propia de la capa, la misma en todas las
+// plataformas, porque las bibliotecas de C++ no leen igual un número real con
+// su extracción: unas aceptan "inf", "nan" o "0x10" (que leen como 16) y
+// otras no. La regla es la que sigue la biblioteca de GNU en Linux:
+//
+// - un entero es un signo opcional y una o más cifras, todas las que haya; su
+//   valor debe caber en un int. De "0x10" se lee el 0, y "x10" se queda;
+// - un número real es un signo opcional y cifras, con un separador decimal
+//   como mucho (un punto, o una coma seguida de una cifra) y, solo si ya hay
+//   alguna cifra, una 'e' o una 'E' seguida de un signo opcional y de
+//   cifras. Se toman todos los caracteres que encajan, y el texto tomado se
+//   convierte con std::strtof: no es un número si strtof no lo convierte
+//   entero ("1e", "-", ".") o si el valor no cabe en un float ("1e39"). Un
+//   valor demasiado pequeño se acepta, redondeado (a 0 si hace falta). "inf"
+//   y "nan" no encajan: no son números.
+//
+// Los caracteres se sacan del búfer de uno en uno, y solo los que encajan, así
+// que lo que sigue al número se queda en el búfer. Un número real de más de
+// kLargoMaximoNumero caracteres no se acepta: así leer un número guarda como
+// mucho unos pocos KiB. Un entero no guarda sus cifras y puede tener
+// cualquier longitud.
+//
+// strtof lee el punto como separador decimal porque la capa nunca cambia el
+// locale de C, que sigue siendo el "C" con el que arranca todo programa.
+
+// Los caracteres de una respuesta con un número, sacados del búfer de la
+// entrada.
+//
+// Para saber si una coma es el separador decimal hay que sacarla del búfer y
+// mirar el carácter que la sigue; si no es una cifra, la coma se devuelve al
+// búfer. Por eso el búfer debe aceptar la devolución de un carácter tras una
+// lectura, como hacen los búferes de fichero estándar y el de la sesión.
 class LecturaDeNumero {
  public:
   explicit LecturaDeNumero(std::streambuf& buffer) : buffer_(buffer) {}
 
-  // El carácter bajo la lectura, o fin de fichero al acabarse la entrada y
-  // cuando la respuesta ya es demasiado larga.
-  Rasgos::int_type actual() {
-    if (demasiadoLarga()) {
-      return Rasgos::eof();
-    }
-    if (!visto_) {
-      actual_ = mirar();
-      visto_ = true;
-    }
-    return actual_;
+  // Devuelve true si el carácter en la posición de lectura es `c`.
+  bool es(char c) const {
+    return Rasgos::eq_int_type(buffer_.sgetc(), Rasgos::to_int_type(c));
+  }
+  bool esSigno() const { return es('+') || es('-'); }
+  bool esCifra() const { return esDigito(buffer_.sgetc()); }
+  // Devuelve true si la entrada se ha acabado.
+  bool alFinal() const {
+    return Rasgos::eq_int_type(buffer_.sgetc(), Rasgos::eof());
   }
 
-  void avanzar() {
-    if (comaTomada_) {
-      comaTomada_ = false;
-    } else {
-      buffer_.sbumpc();
-    }
-    visto_ = false;
-    ++usados_;
+  // Saca del búfer el carácter en la posición de lectura y lo devuelve.
+  char tomar() {
+    ++tomados_;
+    return Rasgos::to_char_type(buffer_.sbumpc());
   }
 
-  // Devuelve al búfer la coma que se sacó para mirar detrás de ella cuando
-  // la extracción se paró antes ("2.5,3" es 2.5, y ",3" se queda).
-  void terminar() {
-    if (comaTomada_) {
-      comaTomada_ = false;
-      buffer_.sputbackc(kComa);
+  // Si en la posición de lectura hay un punto, o una coma seguida de una
+  // cifra, lo saca del búfer y devuelve true.
+  bool tomarSeparadorDecimal() {
+    if (es(kPunto)) {
+      tomar();
+      return true;
     }
-  }
-
-  bool demasiadoLarga() const { return usados_ > Entrada::kLargoMaximoNumero; }
-
- private:
-  Rasgos::int_type mirar() {
-    const Rasgos::int_type c = buffer_.sgetc();
-    if (!Rasgos::eq_int_type(c, Rasgos::to_int_type(kComa))) {
-      return c;
+    if (!es(kComa)) {
+      return false;
     }
-    // Solo lo que sigue a la coma dice si es parte del número.
     buffer_.sbumpc();
-    if (esDigito(buffer_.sgetc())) {
-      comaTomada_ = true;
-      return Rasgos::to_int_type(kPunto);
+    if (esCifra()) {
+      ++tomados_;
+      return true;
     }
     buffer_.sputbackc(kComa);
-    return c;
+    return false;
   }
 
-  std::streambuf& buffer_;
-  std::size_t usados_ = 0;
-  // El carácter bajo la lectura, una vez mirado.
-  Rasgos::int_type actual_ = Rasgos::eof();
-  bool visto_ = false;
-  // Una coma seguida de una cifra ya ha salido del búfer y está bajo la
-  // lectura como punto.
-  bool comaTomada_ = false;
-};
-
-// Un iterador de entrada sobre una LecturaDeNumero; uno construido por
-// defecto es el final.
-class Caracteres {
- public:
-  using iterator_category = std::input_iterator_tag;
-  using value_type = char;
-  using difference_type = std::ptrdiff_t;
-  using pointer = const char*;
-  using reference = char;
-
-  Caracteres() = default;
-  explicit Caracteres(LecturaDeNumero& lectura) : lectura_(&lectura) {}
-
-  char operator*() const { return Rasgos::to_char_type(lectura_->actual()); }
-
-  Caracteres& operator++() {
-    lectura_->avanzar();
-    return *this;
-  }
-
-  bool operator==(const Caracteres& otro) const {
-    return alFinal() == otro.alFinal();
-  }
-  bool operator!=(const Caracteres& otro) const { return !(*this == otro); }
+  // Devuelve cuántos caracteres se han sacado del búfer.
+  std::size_t tomados() const { return tomados_; }
 
  private:
-  bool alFinal() const {
-    return lectura_ == nullptr ||
-           Rasgos::eq_int_type(lectura_->actual(), Rasgos::eof());
+  std::streambuf& buffer_;
+  std::size_t tomados_ = 0;
+};
+
+// Lee un entero con la regla de arriba. Devuelve true si lo hay.
+bool leerNumero(LecturaDeNumero& lectura, int& valor) {
+  const bool negativo = lectura.es('-');
+  if (lectura.esSigno()) {
+    lectura.tomar();
   }
+  if (!lectura.esCifra()) {
+    return false;
+  }
+  // El valor absoluto deja de crecer en cuanto pasa del mayor que admite el
+  // signo; las cifras que quedan se sacan igual.
+  const long long limite =
+      negativo ? -static_cast<long long>(std::numeric_limits<int>::min())
+               : std::numeric_limits<int>::max();
+  long long absoluto = 0;
+  while (lectura.esCifra()) {
+    const int cifra = lectura.tomar() - '0';
+    if (absoluto <= limite) {
+      absoluto = absoluto * 10 + cifra;
+    }
+  }
+  if (absoluto > limite) {
+    return false;
+  }
+  valor = static_cast<int>(negativo ? -absoluto : absoluto);
+  return true;
+}
 
-  LecturaDeNumero* lectura_ = nullptr;
-};
-
-// La extracción estándar de números, sobre los caracteres de arriba.
-class ExtraccionDeNumero : public std::num_get<char, Caracteres> {
- public:
-  // El 1 dice que es de quien la crea, no de un locale.
-  ExtraccionDeNumero() : std::num_get<char, Caracteres>(1) {}
-  ~ExtraccionDeNumero() override = default;
-
-  ExtraccionDeNumero(const ExtraccionDeNumero&) = delete;
-  ExtraccionDeNumero& operator=(const ExtraccionDeNumero&) = delete;
-};
+// Lee un número real con la regla de arriba. Devuelve true si lo hay.
+bool leerNumero(LecturaDeNumero& lectura, float& valor) {
+  std::string texto;  // lo tomado, con el punto como separador decimal
+  if (lectura.esSigno()) {
+    texto += lectura.tomar();
+  }
+  bool hayCifras = false;
+  bool hayPunto = false;
+  bool hayExponente = false;
+  for (;;) {
+    if (lectura.tomados() > Entrada::kLargoMaximoNumero) {
+      return false;
+    }
+    if (lectura.esCifra()) {
+      texto += lectura.tomar();
+      hayCifras = true;
+    } else if (!hayPunto && !hayExponente && lectura.tomarSeparadorDecimal()) {
+      texto += kPunto;
+      hayPunto = true;
+    } else if (hayCifras && !hayExponente &&
+               (lectura.es('e') || lectura.es('E'))) {
+      texto += lectura.tomar();
+      hayExponente = true;
+      if (lectura.esSigno()) {
+        texto += lectura.tomar();
+      }
+    } else {
+      break;
+    }
+  }
+  const char* inicio = texto.c_str();
+  char* fin = nullptr;
+  const float leido = std::strtof(inicio, &fin);
+  if (fin == inicio || *fin != '\0' || std::isinf(leido)) {
+    return false;
+  }
+  valor = leido;
+  return true;
+}
 
 // Quita de `palabra` los bytes ya guardados de la letra a la que pertenece
 // `primeraFuera`, el primer byte que se quedó fuera, si continúa una letra.
@@ -188,55 +223,39 @@ Entrada::Entrada(std::istream& origen, std::ostream& avisos)
     : origen_(origen), avisos_(avisos) {}
 
 template <typename T>
-std::optional<T> Entrada::numeroOFin() {
-  for (;;) {
-    // Si solo quedan blancos y saltos de línea, la entrada se ha acabado.
-    // Cualquier otra cosa es una respuesta, buena o mala, aunque el fin de
-    // la entrada la deje a medias.
-    if (!(origen_ >> std::ws) || origen_.eof()) {
-      return std::nullopt;
-    }
-    T leido{};
-    if (extraer(leido)) {
-      return leido;
-    }
-    origen_.clear();
-    origen_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-    avisos_ << kDatoNoValido << std::flush;
-  }
-}
-
-// libstdc++ calcula un entero cifra a cifra sin guardar ninguna, así que la
-// extracción del propio flujo lee una respuesta de cualquier largo con poca
-// memoria.
-bool Entrada::extraer(int& valor) {
-  return static_cast<bool>(origen_ >> valor);
-}
-
-// La extracción de un float de libstdc++ junta la respuesta entera antes de
-// convertirla. Esta hace la misma extracción, la del locale del flujo, sobre
-// los caracteres de una LecturaDeNumero, y deja el estado del flujo como lo
-// dejaría la del propio flujo, salvo cuando la respuesta es demasiado larga.
-bool Entrada::extraer(float& valor) {
-  const std::istream::sentry centinela(origen_);
-  if (!centinela) {
-    return false;
+Entrada::Intento Entrada::intentar(T& valor) {
+  // Si solo quedan espacios y saltos de línea, la entrada se ha acabado.
+  // Cualquier otra cosa es una respuesta, buena o mala, aunque el fin de la
+  // entrada la deje a medias.
+  if (!(origen_ >> std::ws) || origen_.eof()) {
+    return Intento::kFin;
   }
   LecturaDeNumero lectura(*origen_.rdbuf());
-  const ExtraccionDeNumero extraccion;
-  std::ios_base::iostate estado = std::ios_base::goodbit;
-  float leido = 0;
-  extraccion.get(Caracteres(lectura), Caracteres(), origen_, estado, leido);
-  lectura.terminar();
-  if (lectura.demasiadoLarga()) {
-    return false;
+  if (leerNumero(lectura, valor)) {
+    // Como la extracción de un flujo, marca el fin si lo ha encontrado.
+    if (lectura.alFinal()) {
+      origen_.setstate(std::ios_base::eofbit);
+    }
+    return Intento::kNumero;
   }
-  origen_.setstate(estado);
-  if (origen_.fail()) {
-    return false;
+  origen_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+  return Intento::kNoEsNumero;
+}
+
+template <typename T>
+std::optional<T> Entrada::numeroOFin() {
+  for (;;) {
+    T valor{};
+    switch (intentar(valor)) {
+      case Intento::kNumero:
+        return valor;
+      case Intento::kFin:
+        return std::nullopt;
+      case Intento::kNoEsNumero:
+        avisos_ << kDatoNoValido << std::flush;
+        break;
+    }
   }
-  valor = leido;
-  return true;
 }
 
 std::optional<int> Entrada::enteroOFin() { return numeroOFin<int>(); }
@@ -277,6 +296,19 @@ std::optional<std::string> Entrada::palabraOFin(std::size_t maximoBytes) {
   }
   noPartirLetra(leida, primeraFuera);
   return leida;
+}
+
+std::optional<int> Entrada::intentarEntero() {
+  int valor = 0;
+  switch (intentar(valor)) {
+    case Intento::kNumero:
+      return valor;
+    case Intento::kNoEsNumero:
+      return std::nullopt;
+    case Intento::kFin:
+      break;
+  }
+  throw FinDeEntrada();
 }
 
 int Entrada::entero() { return valorOLanzar(enteroOFin()); }

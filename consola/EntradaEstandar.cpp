@@ -11,19 +11,19 @@ namespace consola {
 
 namespace {
 
-// Lo que pide al sistema cada lectura.
+// Los bytes que pide al sistema cada lectura.
 constexpr std::size_t kBloque = std::size_t{64} * 1024;
 
 // La marca de orden de bytes de UTF-8, con la que el Bloc de notas de
-// Windows empieza los archivos que guarda.
+// Windows empieza los ficheros que guarda.
 constexpr char kMarcaDeOrden[] = "\xEF\xBB\xBF";
 constexpr std::size_t kLargoMarca = sizeof kMarcaDeOrden - 1;
 
-// Lo más que pueden ocupar las respuestas escritas por adelantado antes de una
-// pausa; un terminal guarda mucho menos.
+// Los bytes que pueden ocupar como mucho las respuestas escritas por
+// adelantado antes de una pausa; un terminal guarda muchos menos.
 constexpr std::size_t kMaximoAdelantado = std::size_t{1024} * 1024;
 
-// Lo que pueden tardar los demás bytes de una tecla en llegar tras el primero.
+// Lo que pueden tardar en llegar los demás bytes de una tecla tras el primero.
 constexpr int kEsperaRestoMs = 50;
 
 bool hayBytesListos() {
@@ -40,7 +40,7 @@ EntradaEstandar::EntradaEstandar(SalidaEstandar& salida)
 EntradaEstandar::int_type EntradaEstandar::underflow() {
   while (gptr() == egptr()) {
     if (!fin_) {
-      salida_.vaciar();  // el programa va a esperar: antes sale lo suyo
+      salida_.vaciar();  // el programa va a esperar: antes escribe lo suyo
     }
     if (!leer()) {
       if (!alPrincipio_) {
@@ -81,7 +81,8 @@ bool EntradaEstandar::leer() {
 
 bool EntradaEstandar::aceptar(const sistema::Lectura& lectura) {
   if (lectura.error != 0) {
-    throw ErrorDeConsola(ErrorDeConsola::Flujo::kEntrada, lectura.error);
+    throw ErrorDeConsola(ErrorDeConsola::Motivo::kErrorDeEntrada,
+                         lectura.error);
   }
   if (lectura.fin) {
     fin_ = true;
@@ -160,7 +161,8 @@ bool EntradaEstandar::leerByte(unsigned char& byte, int esperaMs) {
   return true;
 }
 
-// Tras el primer byte de un carácter UTF-8: sus bytes de continuación.
+// Tras el primer byte de un carácter UTF-8, descarta sus bytes de
+// continuación.
 void EntradaEstandar::descartarContinuacion(unsigned char primero) {
   int resto = 0;
   if (primero >= 0xF0) {
@@ -176,8 +178,8 @@ void EntradaEstandar::descartarContinuacion(unsigned char primero) {
   }
 }
 
-// Tras un ESC: el resto de una secuencia CSI (ESC [ ... final) o SS3
-// (ESC O x), o la tecla que acompaña a Alt, tenga el largo que tenga.
+// Tras un ESC, descarta el resto de una secuencia CSI (ESC [ ... final) o SS3
+// (ESC O x), o la tecla que acompaña a Alt, tenga la longitud que tenga.
 void EntradaEstandar::descartarSecuencia() {
   unsigned char byte = 0;
   if (!leerByte(byte, kEsperaRestoMs)) {

@@ -15,10 +15,8 @@ class SalidaEstandar;
 // std::cin), las respuestas escritas por adelantado en un terminal antes de
 // una pausa o la tecla de la pausa.
 //
-// Antes de una lectura que tenga que esperar al sistema, sale lo que el
-// programa haya escrito (SalidaEstandar::vaciar): así el usuario, o el
-// programa al otro lado de una tubería, ve cada pregunta antes de que se
-// espere su respuesta.
+// Antes de una lectura que tenga que esperar al sistema, vacía la salida
+// (la regla está en SalidaEstandar.h).
 //
 // Una marca de orden de bytes UTF-8 al mismo principio de la entrada se
 // salta. El final de la entrada es definitivo: una vez encontrado, toda
@@ -64,14 +62,16 @@ class EntradaEstandar : public std::streambuf {
 
  private:
   // Añade a los bytes sin leer lo que dé una lectura del sistema, que espera
-  // si aún no hay nada que leer. Falso al final de la entrada.
+  // si aún no hay nada que leer. Devuelve false al final de la entrada.
   bool leer();
 
-  // Recoge lo que dio una lectura del sistema: lanza ErrorDeConsola si hubo
-  // un error y anota el final de la entrada. Cierto si llegaron bytes.
+  // Examina lo que dio una lectura del sistema: lanza ErrorDeConsola si hubo
+  // un error y anota el final de la entrada. Devuelve true si llegaron
+  // bytes.
   bool aceptar(const sistema::Lectura& lectura);
 
-  // Un byte de una tecla; lo espera como mucho `esperaMs` milisegundos.
+  // Lee un byte de una tecla; lo espera como mucho `esperaMs` milisegundos.
+  // Devuelve false si no llega a tiempo o se acaba la entrada.
   bool leerByte(unsigned char& byte, int esperaMs);
   void descartarContinuacion(unsigned char primero);
   void descartarSecuencia();

@@ -14,14 +14,14 @@ namespace {
 constexpr char kAviso[] = "Presione una tecla para continuar . . . ";
 constexpr char kSecuenciaLimpiar[] = "\x1b[H\x1b[2J\x1b[3J";
 
-// La espera de la tecla se corta en tramos de este largo: así se ve que el
+// La espera de la tecla se corta en tramos de esta duración: así se ve que el
 // programa siguió tras un Ctrl+Z aunque la señal llegue entre dos tramos y no
 // corte ninguno.
 constexpr int kTramoDeEsperaMs = 200;
 
-// Un terminal que muestra las secuencias de escape como basura: TERM sin
-// poner, vacía o "dumb" (la shell de Emacs, algunas consolas de entornos de
-// desarrollo).
+// Devuelve true si el terminal muestra las secuencias de escape como basura:
+// TERM sin poner, vacía o "dumb" (el intérprete de órdenes de Emacs, algunas
+// consolas de entornos de desarrollo).
 bool terminalSinCursor() {
   const char* tipo = std::getenv("TERM");
   return tipo == nullptr || *tipo == '\0' || std::strcmp(tipo, "dumb") == 0;
@@ -82,12 +82,12 @@ void Pantalla::pausar() {
 }
 
 void Pantalla::esperarPulsacion() {
-  // La pantalla sale antes de tocar el terminal: si no se puede escribir (el
+  // La pantalla se escribe antes de tocar el terminal: si no se puede (el
   // lector de una tubería se fue, el disco está lleno), el programa termina
   // con el terminal en su modo de siempre.
   salida_.vaciar();
   // Las líneas enteras y un final de la entrada escritos por adelantado solo
-  // se distinguen en el modo de líneas; media línea solo se recoge en el modo
+  // se distinguen en el modo de líneas; media línea solo se lee en el modo
   // tecla. Se guardan en los dos para las lecturas de después, de modo que
   // solo una tecla pulsada desde ahora acabe la espera.
   entrada_.adelantar();
@@ -96,7 +96,7 @@ void Pantalla::esperarPulsacion() {
   do {
     if (modo.reanudado()) {
       // De vuelta de un Ctrl+Z, o del segundo plano: el aviso quedó arriba,
-      // tras las líneas de la shell.
+      // tras las líneas del intérprete de órdenes.
       salida_.escribir("\n");
       salida_.escribir(kAviso);
     }

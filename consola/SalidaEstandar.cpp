@@ -24,12 +24,12 @@ void SalidaEstandar::vaciar() {
   const int error = sistema::escribir(sistema::kSalida, datos_.data(), cuantos);
   if (error != 0) {
     roto_ = true;
-    throw ErrorDeConsola(ErrorDeConsola::Flujo::kSalida, error);
+    throw ErrorDeConsola(ErrorDeConsola::Motivo::kErrorDeSalida, error);
   }
 }
 
-// El búfer está lleno: sale lo guardado, y `caracter`, si lo hay, abre el
-// búfer vacío.
+// El búfer está lleno: escribe lo guardado, y `caracter`, si lo hay, pasa a
+// ser el primero del búfer vacío.
 SalidaEstandar::int_type SalidaEstandar::overflow(int_type caracter) {
   vaciar();
   if (!traits_type::eq_int_type(caracter, traits_type::eof())) {

@@ -6,11 +6,16 @@
 
 namespace consola {
 
-// El búfer de la salida estándar en una sesión: guarda lo que escribe el
-// programa hasta que este va a esperar, y entonces lo escribe con una sola
-// llamada al sistema (vaciar). Un fin de línea o un vaciado del flujo no
-// escriben nada, para que cada pantalla salga entera; solo un búfer lleno
-// sale antes.
+// El búfer de la salida estándar en una sesión. Aquí está la regla de cuándo
+// se escribe la salida: el búfer guarda lo que escribe el programa y solo lo
+// escribe, con una sola llamada al sistema, cuando el programa va a esperar.
+// Lo vacían (vaciar) EntradaEstandar antes de una lectura que tiene que
+// esperar al sistema, Pantalla antes de que la pausa espere su tecla y antes
+// de que el intérprete de órdenes escriba por su cuenta, y Sesion al
+// terminar. Un fin de línea o un vaciado del flujo (std::endl, std::flush) no
+// escriben nada: así cada pantalla aparece entera, y cada pregunta se ve
+// antes de que el programa espere su respuesta. Solo un búfer lleno se
+// escribe antes.
 //
 // Una escritura que falla lanza ErrorDeConsola; desde entonces el búfer ya no
 // escribe nada y descarta lo que recibe.

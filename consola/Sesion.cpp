@@ -1,5 +1,7 @@
 #include "consola/Sesion.h"
 
+#include <cassert>
+#include <cerrno>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -11,6 +13,44 @@
 
 namespace consola {
 
+namespace {
+
+// El motivo de un error de lectura o de escritura, tal como lo escribe el
+// mensaje de error.
+struct MotivoDeError {
+  int codigo;  // el número de error del sistema (errno)
+  const char* texto;
+};
+
+// Los errores que la consola puede encontrar al leer la entrada estándar o al
+// escribir en la salida estándar, con su motivo en castellano. Para cualquier
+// otro error se usa el texto del sistema, que depende de su idioma.
+constexpr MotivoDeError kMotivos[] = {
+    {EISDIR, "Es una carpeta"},
+    {ENOSPC, "No queda espacio en el dispositivo"},
+    {EPIPE, "Tubería rota"},
+    {EBADF, "Descriptor de fichero no válido"},
+    {EIO, "Error de entrada/salida"},
+    {EFBIG, "Fichero demasiado grande"},
+    {EINVAL, "Argumento no válido"},
+#ifdef EDQUOT
+    {EDQUOT, "Cuota de disco superada"},
+#endif
+    {ENXIO, "No existe el dispositivo"},
+};
+
+// Devuelve el motivo del error `codigo`, en castellano si está en la tabla.
+const char* motivoDelError(int codigo) {
+  for (const MotivoDeError& motivo : kMotivos) {
+    if (motivo.codigo == codigo) {
+      return motivo.texto;
+    }
+  }
+  return std::strerror(codigo);
+}
+
+}  // namespace
+
 struct Sesion::Partes {
   Partes()
       : entrada(salida),
@@ -20,6 +60,9 @@ struct Sesion::Partes {
         excepcionesCin(std::cin.exceptions()),
         excepcionesCout(std::cout.exceptions()),
         respuestas(std::cin, std::cout) {
+    // Si std::cin ya leía del búfer de otra sesión, habría dos a la vez.
+    assert(dynamic_cast<EntradaEstandar*>(cinAnterior) == nullptr &&
+           "solo puede existir una Sesion a la vez");
     // Los flujos dejan pasar lo que lanzan sus búferes, ErrorDeConsola, en
     // lugar de guardarlo como un estado de error que nadie mira.
     std::cin.exceptions(std::ios::badbit);
@@ -52,8 +95,8 @@ Sesion::Sesion(const char* programa)
     : programa_(programa), partes_(std::make_unique<Partes>()) {}
 
 Sesion::~Sesion() {
-  // Lo que aún se guarda sale aunque el main no haya terminado la sesión; si
-  // falla, ya no queda nadie a quien decírselo.
+  // Lo que aún se guarda se escribe aunque `main` no haya terminado la
+  // sesión; si falla, ya no queda nadie a quien decírselo.
   try {
     partes_->salida.vaciar();
   } catch (const ErrorDeConsola&) {
@@ -90,7 +133,7 @@ int Sesion::terminarConError(const FinAnticipado& error) {
                         ? ": no se puede leer la entrada: "
                         : ": no se puede escribir en la salida: ";
   const std::string mensaje =
-      std::string(programa_) + que + std::strerror(error.codigo()) + "\n";
+      std::string(programa_) + que + motivoDelError(error.codigo()) + "\n";
   // Si también falla la salida de errores, no se puede hacer nada más.
   static_cast<void>(
       sistema::escribir(sistema::kErrores, mensaje.data(), mensaje.size()));

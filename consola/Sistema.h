@@ -6,9 +6,9 @@
 namespace consola {
 namespace sistema {
 
-// La costura con la plataforma: todo lo que la capa de consola pide al
-// sistema operativo pasa por aquí, y nada más en la capa cambia de una
-// plataforma a otra. Cada plataforma lo define en un solo archivo
+// La frontera con el sistema operativo: todo lo que la capa de consola pide
+// al sistema operativo pasa por aquí, y nada más en la capa cambia de una
+// plataforma a otra. Cada plataforma lo define en un solo fichero
 // (SistemaPosix.cpp, SistemaWindows.cpp): llevar la capa a otra es escribir
 // uno más y nombrarlo en CMakeLists.txt. Tiene tres partes:
 //
@@ -44,7 +44,8 @@ Lectura leer(int descriptor, char* destino, std::size_t cuantos);
 // de la escritura que falló.
 int escribir(int descriptor, const char* datos, std::size_t cuantos);
 
-// ¿Es `descriptor` un terminal, y no una tubería o un archivo?
+// Devuelve true si `descriptor` es un terminal, y no una tubería o un
+// fichero.
 bool esTerminal(int descriptor);
 
 // Cómo terminó una espera de entrada.
@@ -67,14 +68,14 @@ enum class Orden {
   kPausar,   // "pause": escribe su propio aviso y espera una tecla
 };
 
-// ¿Limpia la plataforma la pantalla y espera la tecla con las órdenes de su
-// intérprete (en Windows, "cls" y "pause")? Donde no, la capa lo hace por su
-// cuenta, sin lanzar ningún proceso.
+// Devuelve true si la plataforma limpia la pantalla y espera la tecla con las
+// órdenes de su intérprete (en Windows, "cls" y "pause"). Donde no, la capa
+// lo hace por su cuenta, sin lanzar ningún proceso.
 bool hayInterprete();
 
 // Ejecuta `orden` en el intérprete, donde hayInterprete(). El intérprete
-// escribe en la consola por su cuenta: lo que el programa haya escrito tiene
-// que haber salido antes.
+// escribe en la consola por su cuenta, así que quien lo llama vacía antes la
+// salida del programa (SalidaEstandar.h).
 void ejecutarEnInterprete(Orden orden);
 
 // ---------------------------------------------------------------------------
@@ -85,8 +86,9 @@ void ejecutarEnInterprete(Orden orden);
 // enviando aún sus señales. No lee nada; la tecla la lee EntradaEstandar.
 //
 // El modo solo se pone mientras el grupo de procesos del programa tiene el
-// primer plano del terminal. En segundo plano el terminal es de otro (la
-// shell): el constructor y reanudado() esperan, sin tocarlo, a que vuelva.
+// primer plano del terminal. En segundo plano el terminal es de otro (el
+// intérprete de órdenes): el constructor y reanudado() esperan, sin tocarlo,
+// a que vuelva.
 //
 // El terminal recupera exactamente el modo que tenía por cualquier camino de
 // salida: la destrucción, exit(), std::terminate y toda señal cuya acción
@@ -96,8 +98,10 @@ void ejecutarEnInterprete(Orden orden);
 // ignoraba sigue ignorada, y una con manejador propio sigue siendo de quien
 // lo puso.
 //
-// Solo existe uno a la vez. Donde la pausa es la del intérprete de órdenes
-// (Windows), no cambia nada.
+// Solo puede existir uno a la vez: todos comparten el único terminal y sus
+// señales. En POSIX, crear un segundo detiene el programa con una aserción
+// en las compilaciones de depuración. Donde la pausa es la del intérprete de
+// órdenes (Windows), no cambia nada.
 class ModoTecla {
  public:
   // Deja `descriptor` como está si no es un terminal.
@@ -107,14 +111,15 @@ class ModoTecla {
   ModoTecla(const ModoTecla&) = delete;
   ModoTecla& operator=(const ModoTecla&) = delete;
 
-  // ¿Se ha vuelto a poner el modo, desde que se construyó o desde la última
-  // llamada, porque el programa se paró y siguió (Ctrl+Z y fg, o SIGSTOP y
-  // la shell tomó el terminal)? Un SIGCONT sin parada no cuenta. Si el
-  // programa sigue en segundo plano, antes espera a volver al primer plano.
+  // Devuelve true si se ha vuelto a poner el modo, desde que se construyó o
+  // desde la última llamada, porque el programa se paró y siguió (Ctrl+Z y
+  // fg, o SIGSTOP y el intérprete de órdenes tomó el terminal). Un SIGCONT
+  // sin parada no cuenta. Si el programa sigue en segundo plano, antes espera
+  // a volver al primer plano.
   bool reanudado();
 
  private:
-  // Falso si no se cambió nada, porque el descriptor no era un terminal.
+  // Vale false si no se cambió nada, porque el descriptor no era un terminal.
   bool activo_;
   // El constructor ya tuvo que ponerlo de nuevo: esperó en segundo plano.
   bool reanudado_;

@@ -6,6 +6,7 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <cassert>
 #include <cerrno>
 #include <csignal>
 #include <cstdlib>
@@ -26,9 +27,9 @@ namespace sistema {
 
 namespace {
 
-// ¿Se repite la llamada que falló con `error`? Sí si la cortó una señal, y
-// si el descriptor no tenía bytes, o sitio, y ya los tiene: `suceso` es
-// POLLIN para leer y POLLOUT para escribir.
+// Devuelve true si hay que repetir la llamada que falló con `error`: si la
+// cortó una señal, o si el descriptor no tenía bytes, o sitio, y ya los
+// tiene. `suceso` es POLLIN para leer y POLLOUT para escribir.
 bool repetir(int error, int descriptor, short suceso) {
   if (error == EINTR) {
     return true;
@@ -163,10 +164,12 @@ sigset_t senalesDelModo() {
 }
 
 // En segundo plano, la pausa mira de quién es el terminal tras cada tramo
-// de este largo.
+// de esta duración.
 constexpr int kTramoEnFondoMs = 200;
 
 struct EstadoTerminal {
+  // Hay un ModoTecla vivo, sea o no de un terminal.
+  bool hayUno = false;
   int descriptor = -1;
   termios normal{};  // el modo que había: vuelve por cualquier camino
   termios tecla{};   // el modo tecla, tal como lo guarda el terminal
@@ -185,9 +188,10 @@ struct EstadoTerminal {
 EstadoTerminal estado;  // NOLINT(*-avoid-non-const-global-variables)
 
 // Mientras vive, no llega ninguna de las señales del modo: el modo, los
-// manejadores y `estado` cambian de una pieza. Con SIGTTOU bloqueada,
-// además, el terminal admite un cambio de modo aunque el programa esté en
-// segundo plano (es lo que se quiere al devolverle su modo normal).
+// manejadores y `estado` cambian a la vez, sin que una señal los vea a
+// medias. Con SIGTTOU bloqueada, además, el terminal admite un cambio de modo
+// aunque el programa esté en segundo plano (es lo que se quiere al devolverle
+// su modo normal).
 class SenalesBloqueadas {
  public:
   SenalesBloqueadas() { sigprocmask(SIG_BLOCK, &estado.delModo, &anterior_); }
@@ -213,9 +217,10 @@ bool mismoModo(const termios& uno, const termios& otro) {
   return true;
 }
 
-// ¿Sigue el terminal en el modo tecla que puso el programa? Si otro lo
-// cambió (la shell, que toma el terminal cuando el programa se para con
-// SIGSTOP), el modo del terminal ya no es cosa del programa.
+// Devuelve true si el terminal sigue en el modo tecla que puso el programa.
+// Si otro lo cambió (el intérprete de órdenes, que toma el terminal cuando el
+// programa se para con SIGSTOP), el modo del terminal ya no es cosa del
+// programa.
 bool sigueEnModoTecla() {
   termios actual{};
   return estado.puesto != 0 && tcgetattr(estado.descriptor, &actual) == 0 &&
@@ -246,23 +251,23 @@ void ponerModoTecla() {
   }
 }
 
-// ¿Es el grupo de procesos del programa el del primer plano del terminal?
-// Sin respuesta (un error, o ningún grupo, como en el terminal que emula
-// Emscripten en el navegador), se toma por el primer plano: mejor eso que
-// esperar para siempre.
+// Devuelve true si el grupo de procesos del programa es el del primer plano
+// del terminal. Sin respuesta (un error, o ningún grupo, como en el terminal
+// que emula Emscripten en el navegador), se toma por el primer plano: mejor eso
+// que esperar para siempre.
 bool enPrimerPlano() {
   const pid_t grupo = tcgetpgrp(estado.descriptor);
   return grupo <= 0 || grupo == getpgrp();
 }
 
 // Pone el modo tecla, si falta, en cuanto el programa está en el primer
-// plano. En segundo plano el terminal es de otro (la shell): se espera, a
-// tramos y sin tocarlo, a que vuelva. Una lectura allí pararía el programa
-// con SIGTTIN, y un cambio de modo con SIGTTOU; pero quien lanzó el programa
-// puede ignorarlas, y entonces tcsetattr cambiaría el terminal de la shell:
-// la espera no cuenta con ellas.
+// plano. En segundo plano el terminal es de otro (el intérprete de órdenes):
+// se espera, a tramos y sin tocarlo, a que vuelva. Una lectura allí pararía
+// el programa con SIGTTIN, y un cambio de modo con SIGTTOU; pero quien lanzó
+// el programa puede ignorarlas, y entonces tcsetattr cambiaría el terminal
+// del intérprete de órdenes: la espera no cuenta con ellas.
 //
-// Cierto si el modo se pone de nuevo tras continuar el programa.
+// Devuelve true si el modo se pone de nuevo tras continuar el programa.
 bool ponerEnPrimerPlano() {
   bool continuado = false;
   for (;;) {
@@ -349,7 +354,7 @@ extern "C" void alSalir() {
   restaurarModo();
 }
 
-// std::terminate con el modo puesto: una excepción que nadie recoge, o
+// std::terminate con el modo puesto: una excepción que nadie captura, o
 // memoria que se acaba al guardar lo escrito por adelantado. Devuelve el
 // modo y sigue con lo que había (de ordinario, abort).
 [[noreturn]] void alTerminar() {
@@ -363,6 +368,8 @@ extern "C" void alSalir() {
 }  // namespace
 
 ModoTecla::ModoTecla(int descriptor) : activo_(false), reanudado_(false) {
+  assert(!estado.hayUno && "solo puede existir un ModoTecla a la vez");
+  estado.hayUno = true;
   if (!esTerminal(descriptor)) {
     return;
   }
@@ -389,6 +396,7 @@ ModoTecla::ModoTecla(int descriptor) : activo_(false), reanudado_(false) {
 }
 
 ModoTecla::~ModoTecla() {
+  estado.hayUno = false;
   if (!activo_) {
     return;
   }

@@ -1,5 +1,10 @@
 // fixedstack: una cola y una pila de diez enteros manejadas con un menú
 // numerado.
+//
+// Es intencionado: los textos que escribe el programa van sin tildes, sin
+// eñes y sin los signos de apertura ¿ y ¡ ("Que numero quieres introducir?").
+// Son los textos fijos de su diálogo, y las pruebas comparan la salida del
+// programa con ellos byte a byte.
 
 #include <iostream>
 
@@ -12,8 +17,8 @@ namespace {
 
 enum class Opcion { kPush = 1, kPop, kDelete, kFin };
 
-// El contenedor que elige una respuesta: 1 la cola, cualquier otro número la
-// pila.
+// El contenedor elegido: la respuesta 1 elige la cola; cualquier otro
+// número, la pila.
 enum class Contenedor { kCola, kPila };
 
 // Escribe el menú y devuelve la opción elegida, ya dentro del rango.
@@ -23,8 +28,7 @@ Opcion elegirEnElMenu(consola::Sesion& sesion) {
   std::cout << "3. DELETE: borrar todos los elementos" << std::endl;
   std::cout << "4. FIN" << std::endl;
   return consola::leerOpcionYLimpiarPantalla(
-      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 4: ",
-      consola::FinDelAviso::kRespuestaEnSuLinea);
+      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 4: ");
 }
 
 // Hace la pregunta y lee a qué contenedor se refiere la respuesta.
@@ -39,7 +43,7 @@ void escribirElementos(const int* elementos, int cuantos) {
   }
 }
 
-// Los diez huecos de cada contenedor, también los vacíos (-1).
+// Escribe los diez huecos de cada contenedor, también los vacíos (-1).
 void escribirListado(const ColaFija& cola, const PilaFija& pila) {
   std::cout << "Cola: " << std::endl;
   escribirElementos(cola.getElementos(), ColaFija::kCapacidad);
@@ -101,10 +105,10 @@ void dialogo(consola::Sesion& sesion) {
 
 }  // namespace
 
-// La sesión, el diálogo y una sola salida. El diálogo acaba al elegir FIN, o
-// se corta antes con un FinAnticipado (se acabó la entrada o falló la
-// consola); en cada caso la sesión termina con la salida y el estado que
-// tocan.
+// La sesión, el diálogo y un único punto de salida. El diálogo acaba al
+// elegir FIN o se interrumpe con una excepción FinAnticipado (se acabó la
+// entrada o falló la consola); en los dos casos, `sesion.terminar()` escribe
+// lo que quede pendiente y devuelve el código de salida que corresponde.
 int main() {
   consola::Sesion sesion("fixedstack");
   try {

@@ -1,6 +1,11 @@
 // growstack: una cola y una pila de enteros que crecen al llenarse,
 // manejadas con un menú numerado y construidas con los tamaños por defecto o
 // con los que teclea el usuario.
+//
+// Es intencionado: los textos que escribe el programa van sin tildes, sin
+// eñes y sin los signos de apertura ¿ y ¡ ("Que tamanio quieres de inicio?").
+// Son los textos fijos de su diálogo, y las pruebas comparan la salida del
+// programa con ellos byte a byte.
 
 #include <iostream>
 
@@ -13,8 +18,8 @@ namespace {
 
 enum class Opcion { kPush = 1, kPop, kDelete, kFin };
 
-// El contenedor que elige una respuesta: 1 la cola, cualquier otro número la
-// pila.
+// El contenedor elegido: la respuesta 1 elige la cola; cualquier otro
+// número, la pila.
 enum class Contenedor { kCola, kPila };
 
 // Escribe el menú y devuelve la opción elegida, ya dentro del rango.
@@ -24,8 +29,7 @@ Opcion elegirEnElMenu(consola::Sesion& sesion) {
   std::cout << "3. DELETE: borrar todos los elementos" << std::endl;
   std::cout << "4. FIN" << std::endl;
   return consola::leerOpcionYLimpiarPantalla(
-      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 4: ",
-      consola::FinDelAviso::kRespuestaEnSuLinea);
+      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 4: ");
 }
 
 // Hace la pregunta y lee a qué contenedor se refiere la respuesta.
@@ -34,8 +38,8 @@ Contenedor pedirContenedor(consola::Entrada& respuestas, const char* pregunta) {
   return respuestas.entero() == 1 ? Contenedor::kCola : Contenedor::kPila;
 }
 
-// Lee un número hasta que quede entre `minimo` y `maximo`; `aviso` lo pide
-// otra vez.
+// Lee números hasta obtener uno entre `minimo` y `maximo`; después de cada
+// número fuera de rango escribe `aviso` y lee otro.
 int leerEnRango(consola::Entrada& respuestas, int minimo, int maximo,
                 const char* aviso) {
   int valor = respuestas.entero();
@@ -46,8 +50,8 @@ int leerEnRango(consola::Entrada& respuestas, int minimo, int maximo,
   return valor;
 }
 
-// Pregunta si se quedan los contenedores por defecto; si no, los cambia los
-// dos por otros del tamaño y el crecimiento que teclee el usuario.
+// Pregunta si se quedan los contenedores por defecto; si no, sustituye los
+// dos por otros con el tamaño y el crecimiento que teclee el usuario.
 void construir(consola::Entrada& respuestas, Cola& c1, Pila& p1) {
   std::cout << "Quieres construirlo por defecto(1) o con parametros(2)? ";
   if (respuestas.entero() == 1) {
@@ -64,7 +68,7 @@ void construir(consola::Entrada& respuestas, Cola& c1, Pila& p1) {
   p1 = Pila(tam, cre);
 }
 
-// Los huecos de cada contenedor, también los vacíos (-1).
+// Escribe los huecos de cada contenedor, también los vacíos (-1).
 void escribirListado(const Cola& cola, const Pila& pila) {
   std::cout << "Cola: ";
   cola.mostrar();
@@ -130,10 +134,10 @@ void dialogo(consola::Sesion& sesion) {
 
 }  // namespace
 
-// La sesión, el diálogo y una sola salida. El diálogo acaba al elegir FIN, o
-// se corta antes con un FinAnticipado (se acabó la entrada o falló la
-// consola); en cada caso la sesión termina con la salida y el estado que
-// tocan.
+// La sesión, el diálogo y un único punto de salida. El diálogo acaba al
+// elegir FIN o se interrumpe con una excepción FinAnticipado (se acabó la
+// entrada o falló la consola); en los dos casos, `sesion.terminar()` escribe
+// lo que quede pendiente y devuelve el código de salida que corresponde.
 int main() {
   consola::Sesion sesion("growstack");
   try {

@@ -1,5 +1,10 @@
 // nodelist: una lista simplemente enlazada de enteros manejada con un menú
 // numerado.
+//
+// Es intencionado: los textos que escribe el programa van sin tildes, sin
+// eñes y sin los signos de apertura ¿ y ¡ ("Numero erroneo debe estar
+// comprendido en 1 y 6"). Son los textos fijos de su diálogo, y las pruebas
+// comparan la salida del programa con ellos byte a byte.
 
 #include <iostream>
 
@@ -27,8 +32,7 @@ Opcion elegirEnElMenu(consola::Sesion& sesion) {
   std::cout << "5. MOSTRAR LA LISTA" << std::endl;
   std::cout << "6. FIN" << std::endl;
   return consola::leerOpcionYLimpiarPantalla(
-      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 6",
-      consola::FinDelAviso::kLineaPropia);
+      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 6\n");
 }
 
 // Hace la pregunta y lee el número de la respuesta.
@@ -37,9 +41,13 @@ int leerDato(consola::Entrada& respuestas, const char* pregunta) {
   return respuestas.entero();
 }
 
-// Espera un Intro antes de acabar: la primera lectura se lleva lo que seguía
-// al 6 (su salto de línea) y la segunda espera la tecla siguiente. Si la
-// entrada se ha acabado, las dos vuelven enseguida.
+// Espera un Intro antes de acabar. Es intencionado: la primera lectura se
+// lleva lo que seguía al 6 (su salto de línea) y la segunda espera la tecla
+// siguiente, y las pruebas comprueban que el programa acaba tras ese Intro y
+// no antes. Si la entrada se ha acabado, las dos lecturas vuelven enseguida.
+// Usa std::cin.get() directamente porque no lee una respuesta sino un
+// carácter cualquiera, que Entrada no sabe leer; funciona porque std::cin lee
+// del búfer de la sesión, como todas las lecturas.
 void esperarIntro() {
   std::cin.get();
   std::cin.get();
@@ -84,10 +92,10 @@ void dialogo(consola::Sesion& sesion) {
 
 }  // namespace
 
-// La sesión, el diálogo y una sola salida. El diálogo acaba al elegir FIN, o
-// se corta antes con un FinAnticipado (se acabó la entrada o falló la
-// consola); en cada caso la sesión termina con la salida y el estado que
-// tocan.
+// La sesión, el diálogo y un único punto de salida. El diálogo acaba al
+// elegir FIN o se interrumpe con una excepción FinAnticipado (se acabó la
+// entrada o falló la consola); en los dos casos, `sesion.terminar()` escribe
+// lo que quede pendiente y devuelve el código de salida que corresponde.
 int main() {
   consola::Sesion sesion("nodelist");
   try {

@@ -1,6 +1,11 @@
 // shapestack: una cola y una pila de hasta diez figuras cada una, manejadas
 // con un menú numerado; tras cada operación cada figura guardada se
 // describe, se dibuja y se colorea.
+//
+// Es intencionado: los textos que escribe el programa van sin tildes, sin
+// eñes y sin los signos de apertura ¿ y ¡ ("Que color tiene el circulo?"). Son
+// los textos fijos de su diálogo, y las pruebas comparan la salida del programa
+// con ellos byte a byte.
 
 #include <iostream>
 #include <memory>
@@ -17,8 +22,8 @@ namespace {
 
 enum class Opcion { kPush = 1, kPop, kDelete, kFin };
 
-// El contenedor que elige una respuesta: 1 la cola, cualquier otro número la
-// pila.
+// El contenedor elegido: la respuesta 1 elige la cola; cualquier otro
+// número, la pila.
 enum class Contenedor { kCola, kPila };
 
 // Solo la respuesta 1 elige un cuadrado.
@@ -31,8 +36,7 @@ Opcion elegirEnElMenu(consola::Sesion& sesion) {
   std::cout << "3. DELETE: borrar todos los elementos" << std::endl;
   std::cout << "4. FIN" << std::endl;
   return consola::leerOpcionYLimpiarPantalla(
-      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 4",
-      consola::FinDelAviso::kLineaPropia);
+      sesion, Opcion::kFin, "Numero erroneo debe estar comprendido en 1 y 4\n");
 }
 
 // Hace la pregunta y lee a qué contenedor se refiere la respuesta.
@@ -62,8 +66,10 @@ std::unique_ptr<Figura> pedirFigura(consola::Entrada& respuestas) {
   return std::make_unique<Circulo>(color.c_str(), radio);
 }
 
-// Una pantalla del listado: cada figura, desde el hueco 0 hasta el primero
-// vacío, bajo su título; luego un salto de línea, la pausa y el borrado.
+// Escribe una pantalla del listado: cada figura, desde el hueco 0 hasta el
+// primero vacío, bajo su título; luego un salto de línea, la pausa y el
+// borrado. Es una plantilla porque ColaFiguras y PilaFiguras no tienen una
+// clase base común; así una sola función sirve para las dos.
 template <typename ContenedorDeFiguras>
 void escribirPantalla(consola::Sesion& sesion, const char* titulo,
                       const ContenedorDeFiguras& contenedor) {
@@ -83,7 +89,7 @@ void escribirPantalla(consola::Sesion& sesion, const char* titulo,
   sesion.limpiarPantalla();
 }
 
-// Primero la pantalla de la cola y luego la de la pila.
+// Escribe primero la pantalla de la cola y luego la de la pila.
 void escribirListado(consola::Sesion& sesion, const ColaFiguras& cola,
                      const PilaFiguras& pila) {
   escribirPantalla(sesion, "Cola", cola);
@@ -114,7 +120,7 @@ void dialogo(consola::Sesion& sesion) {
         const Contenedor contenedor =
             pedirContenedor(respuestas, "Que quieres usar cola(1), pila(2)? ");
         sesion.limpiarPantalla();
-        // La figura que sale no se muestra.
+        // La figura que se saca no se muestra.
         if (contenedor == Contenedor::kCola) {
           c1.sacar();
         } else {
@@ -142,10 +148,10 @@ void dialogo(consola::Sesion& sesion) {
 
 }  // namespace
 
-// La sesión, el diálogo y una sola salida. El diálogo acaba al elegir FIN, o
-// se corta antes con un FinAnticipado (se acabó la entrada o falló la
-// consola); en cada caso la sesión termina con la salida y el estado que
-// tocan.
+// La sesión, el diálogo y un único punto de salida. El diálogo acaba al
+// elegir FIN o se interrumpe con una excepción FinAnticipado (se acabó la
+// entrada o falló la consola); en los dos casos, `sesion.terminar()` escribe
+// lo que quede pendiente y devuelve el código de salida que corresponde.
 int main() {
   consola::Sesion sesion("shapestack");
   try {

@@ -51,6 +51,11 @@ TEST(Entrada, LeerEnteroRecuperaTrasUnDatoNoValido) {
       {"2,5\n", true, 2, 0, ",5"},
       {",5\n7\n", true, 7, 1, ""},
       {"12%\n", true, 12, 0, "%"},
+      // Sin hexadecimal: de "0x10" se lee el 0.
+      {"0x10\n", true, 0, 0, "x10"},
+      {"-2147483648 x\n", true, -2147483647 - 1, 0, "x"},
+      {"2147483648\n5\n", true, 5, 1, ""},
+      {"inf\n3\n", true, 3, 1, ""},
       {"", false, 0, 0, ""},
       {"   \n \n", false, 0, 0, ""},
       {"abc", false, 0, 1, ""},  // una última línea mala sin salto de línea
@@ -89,7 +94,7 @@ std::optional<float> porcentajeOFin(consola::Entrada& entrada) {
   return entrada.porcentajeOFin();
 }
 
-TEST(Entrada, LeerRealAceptaElFormatoDelFlujo) {
+TEST(Entrada, LeerRealAceptaSoloNumeros) {
   struct Caso {
     const char* entrada;
     bool leido;
@@ -147,8 +152,9 @@ void comprobarReal(const CasoReal& caso,
   EXPECT_EQ(restoDe(in), caso.resto) << muestra;
 }
 
-// La coma decimal, y el formato del propio flujo tal como es en libstdc++,
-// también dónde acaba un número y lo que queda detrás.
+// La coma decimal y la regla de los números reales, la misma en todas las
+// plataformas (la de libstdc++ en Linux): dónde acaba un número y lo que
+// queda detrás.
 TEST(Entrada, LeerRealConComaDecimal) {
   const CasoReal casos[] = {
       {"2,5\n", true, 2.5F, 0, "\n"},
@@ -170,7 +176,7 @@ TEST(Entrada, LeerRealConComaDecimal) {
       {"1e5,5\n", true, 100000.0F, 0, ",5\n"},
       {",\n3\n", true, 3.0F, 1, "\n"},
       {"1e,5\n3\n", true, 3.0F, 1, "\n"},
-      // El formato del flujo, sin cambios.
+      // La regla de los números reales.
       {"1e5 x\n", true, 100000.0F, 0, " x\n"},
       {"1E+2x\n", true, 100.0F, 0, "x\n"},
       {"1e-2\n", true, 0.01F, 0, "\n"},
@@ -180,16 +186,23 @@ TEST(Entrada, LeerRealConComaDecimal) {
       {"1e5e3\n", true, 100000.0F, 0, "e3\n"},
       {"1-2\n", true, 1.0F, 0, "-2\n"},
       {"0x1A\n", true, 0.0F, 0, "x1A\n"},  // sin hexadecimal
+      {"0x10\n", true, 0.0F, 0, "x10\n"},
       {"1e-999\n", true, 0.0F, 0, "\n"},   // demasiado pequeño es 0, no error
+      {"1e-45\n", true, 1e-45F, 0, "\n"},  // o el menor float que hay
+      {"1.e2\n", true, 100.0F, 0, "\n"},
       {"1e\n4\n", true, 4.0F, 1, "\n"},
       {"1e+ 9\n4\n", true, 4.0F, 1, "\n"},
       {"-\n4\n", true, 4.0F, 1, "\n"},
       {"+-1\n4\n", true, 4.0F, 1, "\n"},
       {".\n4\n", true, 4.0F, 1, "\n"},
       {".e1\n4\n", true, 4.0F, 1, "\n"},
+      // Ni infinitos ni NaN, que no son números, ni valores que no caben.
       {"inf\n4\n", true, 4.0F, 1, "\n"},
+      {"-inf\n4\n", true, 4.0F, 1, "\n"},
+      {"INF\n4\n", true, 4.0F, 1, "\n"},
       {"nan\n4\n", true, 4.0F, 1, "\n"},
       {"3.5e38\n4\n", true, 4.0F, 1, "\n"},
+      {"-1e39\n4\n", true, 4.0F, 1, "\n"},
       {"e5\n4\n", true, 4.0F, 1, "\n"},
       // Cortada por el fin de la entrada: una respuesta mala, y el fin.
       {"1e", false, 0.0F, 1, ""},
@@ -200,8 +213,8 @@ TEST(Entrada, LeerRealConComaDecimal) {
   }
 }
 
-// Hasta kLargoMaximoNumero caracteres, un número real se lee como lo lee el
-// flujo; uno más largo no es número, y se va el resto de su línea.
+// Hasta kLargoMaximoNumero caracteres, un número real se lee con su regla de
+// siempre; uno más largo no es número, y se va el resto de su línea.
 TEST(Entrada, LeerRealDeHastaCuatroMilNoventaYSeisCaracteres) {
   const std::size_t maximo = consola::Entrada::kLargoMaximoNumero;
   ASSERT_EQ(maximo, 4096U);
@@ -246,9 +259,8 @@ TEST(Entrada, LeerPorcentaje) {
   }
 }
 
-// Un entero de cualquier largo lo lee la extracción del propio flujo, que no
-// guarda ninguna de sus cifras.
-TEST(Entrada, LeerEnteroDeCualquierLargo) {
+// Un entero de cualquier longitud se lee sin guardar ninguna de sus cifras.
+TEST(Entrada, LeerEnteroDeCualquierLongitud) {
   struct Caso {
     std::string entrada;
     int valor;

@@ -22,7 +22,6 @@ constexpr const char* kAviso = "Numero erroneo: ";
 
 struct Caso {
   const char* entrada;
-  consola::FinDelAviso finDelAviso;
   std::optional<Opcion> opcion;  // vacía: FinDeEntrada
   std::string salida;
 };
@@ -36,8 +35,8 @@ std::optional<Opcion> elegir(const Caso& caso, std::string& salida) {
   {
     consola::Sesion sesion("prueba");
     try {
-      opcion = consola::leerOpcionYLimpiarPantalla(sesion, Opcion::kCuatro,
-                                                   kAviso, caso.finDelAviso);
+      opcion =
+          consola::leerOpcionYLimpiarPantalla(sesion, Opcion::kCuatro, kAviso);
     } catch (const consola::FinDeEntrada&) {
     }
     static_cast<void>(sesion.terminar());
@@ -47,28 +46,23 @@ std::optional<Opcion> elegir(const Caso& caso, std::string& salida) {
 }
 
 TEST(Menu, LeeHastaUnaOpcionEnRangoYBorraUnaVez) {
-  using consola::FinDelAviso;
   const std::string aviso = kAviso;
   const Caso casos[] = {
-      {"3\n", FinDelAviso::kRespuestaEnSuLinea, Opcion::kTres, "\f"},
-      {"  \n 4 9\n", FinDelAviso::kRespuestaEnSuLinea, Opcion::kCuatro, "\f"},
+      {"3\n", Opcion::kTres, "\f"},
+      {"  \n 4 9\n", Opcion::kCuatro, "\f"},
       // Fuera de rango: el aviso tal cual, sin menú ni borrado otra vez.
-      {"0\n5\n-2\n1\n", FinDelAviso::kRespuestaEnSuLinea, Opcion::kUno,
-       "\f" + aviso + aviso + aviso},
-      {"7\n2\n", FinDelAviso::kLineaPropia, Opcion::kDos, "\f" + aviso + "\n"},
+      {"0\n5\n-2\n1\n", Opcion::kUno, "\f" + aviso + aviso + aviso},
       // Lo que no es número cuenta como fuera de rango, y se va con el resto
       // de su línea: el 2 de "abc 2" no se lee.
-      {"abc 2\n99999999999\n3\n", FinDelAviso::kRespuestaEnSuLinea,
-       Opcion::kTres, "\f" + aviso + aviso},
-      {"12abc\n1\n", FinDelAviso::kRespuestaEnSuLinea, Opcion::kUno,
-       "\f" + aviso + aviso},
+      {"abc 2\n99999999999\n3\n", Opcion::kTres, "\f" + aviso + aviso},
+      {"12abc\n1\n", Opcion::kUno, "\f" + aviso + aviso},
       // El fin de la entrada en la primera respuesta no borra la pantalla;
       // más tarde, deja lo que ya se había escrito.
-      {"", FinDelAviso::kRespuestaEnSuLinea, std::nullopt, ""},
-      {" \n\n", FinDelAviso::kLineaPropia, std::nullopt, ""},
-      {"9\n", FinDelAviso::kLineaPropia, std::nullopt, "\f" + aviso + "\n"},
+      {"", std::nullopt, ""},
+      {" \n\n", std::nullopt, ""},
+      {"9\n", std::nullopt, "\f" + aviso},
       // Una respuesta cortada por el fin sigue siendo una respuesta.
-      {"  +", FinDelAviso::kRespuestaEnSuLinea, std::nullopt, "\f" + aviso},
+      {"  +", std::nullopt, "\f" + aviso},
   };
   for (const Caso& caso : casos) {
     SCOPED_TRACE(caso.entrada);

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 #include <string>
 
@@ -26,56 +27,70 @@ struct Caso {
   const char* nombre;
   const char* entrada;
   Final final;
+  int codigo;           // el número de error de los dos finales con error
   const char* salida;   // toda la salida estándar
-  const char* errores;  // toda la salida de errores
+  std::string errores;  // toda la salida de errores
   int estado;
 };
 
 // Lo que hace el diálogo de prueba tras leer sus números.
-void acabar(consola::Sesion& sesion, Final final) {
-  switch (final) {
+void acabar(consola::Sesion& sesion, const Caso& caso) {
+  switch (caso.final) {
     case Final::kNormal:
       break;
     case Final::kFinDeEntrada:
       static_cast<void>(sesion.respuestas().entero());
       break;
     case Final::kErrorDeEntrada:
-      throw consola::ErrorDeConsola(consola::ErrorDeConsola::Flujo::kEntrada,
-                                    EIO);
+      throw consola::ErrorDeConsola(
+          consola::ErrorDeConsola::Motivo::kErrorDeEntrada, caso.codigo);
     case Final::kErrorDeSalida:
-      throw consola::ErrorDeConsola(consola::ErrorDeConsola::Flujo::kSalida,
-                                    ENOSPC);
+      throw consola::ErrorDeConsola(
+          consola::ErrorDeConsola::Motivo::kErrorDeSalida, caso.codigo);
   }
 }
+
+constexpr const char* kNoSeLee = "prueba: no se puede leer la entrada: ";
+constexpr const char* kNoSeEscribe =
+    "prueba: no se puede escribir en la salida: ";
 
 // Un diálogo que lee los números de `entrada`, escribe cada uno tras "menu"
 // y acaba como dice el caso, con un main de un solo catch: el final normal
 // va a terminar() y cualquier FinAnticipado a terminar(fin).
 TEST(Sesion, CadaFinalDejaSuSalidaYSuEstado) {
   const Caso casos[] = {
-      {"normal", "1 2", Final::kNormal, "menu 1 2", "", 0},
-      {"fin de entrada", "", Final::kFinDeEntrada, "menu\n", "", 0},
-      {"fin de entrada tras respuestas", "1 2\n", Final::kFinDeEntrada,
+      {"normal", "1 2", Final::kNormal, 0, "menu 1 2", "", 0},
+      {"fin de entrada", "", Final::kFinDeEntrada, 0, "menu\n", "", 0},
+      {"fin de entrada tras respuestas", "1 2\n", Final::kFinDeEntrada, 0,
        "menu 1 2\n", "", 0},
-      {"error de entrada", "", Final::kErrorDeEntrada, "menu",
-       "prueba: no se puede leer la entrada: Input/output error\n", 1},
-      {"error de salida", "3", Final::kErrorDeSalida, "menu 3",
-       "prueba: no se puede escribir en la salida: No space left on device\n",
-       1},
+      // El motivo va en castellano, sea cual sea el idioma del sistema.
+      {"error de entrada", "", Final::kErrorDeEntrada, EIO, "menu",
+       kNoSeLee + std::string("Error de entrada/salida\n"), 1},
+      {"entrada de una carpeta", "", Final::kErrorDeEntrada, EISDIR, "menu",
+       kNoSeLee + std::string("Es una carpeta\n"), 1},
+      {"entrada cerrada", "", Final::kErrorDeEntrada, EBADF, "menu",
+       kNoSeLee + std::string("Descriptor de fichero no válido\n"), 1},
+      {"error de salida", "3", Final::kErrorDeSalida, ENOSPC, "menu 3",
+       kNoSeEscribe + std::string("No queda espacio en el dispositivo\n"), 1},
+      {"tubería sin lector", "", Final::kErrorDeSalida, EPIPE, "menu",
+       kNoSeEscribe + std::string("Tubería rota\n"), 1},
+      // Un error fuera de la tabla lleva el texto del sistema.
+      {"otro error", "", Final::kErrorDeSalida, ENOMEM, "menu",
+       kNoSeEscribe + std::string(std::strerror(ENOMEM)) + "\n", 1},
       {"marca de orden saltada",
        "\xEF\xBB\xBF"
        "7",
-       Final::kNormal, "menu 7", "", 0},
-      {"marca cortada", "\xEF\xBB", Final::kNormal, "menu", "", 0},
-      {"marca sola", "\xEF\xBB\xBF", Final::kNormal, "menu", "", 0},
+       Final::kNormal, 0, "menu 7", "", 0},
+      {"marca cortada", "\xEF\xBB", Final::kNormal, 0, "menu", "", 0},
+      {"marca sola", "\xEF\xBB\xBF", Final::kNormal, 0, "menu", "", 0},
       {"no es marca",
        "\xEF\xBB"
        "7",
-       Final::kNormal, "menu", "", 0},
+       Final::kNormal, 0, "menu", "", 0},
       {"marca fuera del principio",
        "7 \xEF\xBB\xBF"
        "8",
-       Final::kNormal, "menu 7", "", 0},
+       Final::kNormal, 0, "menu 7", "", 0},
   };
   for (const Caso& caso : casos) {
     SCOPED_TRACE(caso.nombre);
@@ -98,7 +113,7 @@ TEST(Sesion, CadaFinalDejaSuSalidaYSuEstado) {
           while (std::cin >> numero) {
             std::cout << ' ' << numero;
           }
-          acabar(sesion, caso.final);
+          acabar(sesion, caso);
           estado = sesion.terminar();
         } catch (const consola::FinAnticipado& fin) {
           estado = sesion.terminar(fin);

@@ -7,24 +7,15 @@ namespace consola {
 
 // Se lanza cuando no se puede leer la entrada estándar o escribir en la
 // salida estándar (un descriptor cerrado, una carpeta como entrada, un disco
-// lleno, una tubería sin lector). El programa no puede seguir hablando con un
-// usuario al que no oye o no llega: como FinDeEntrada, deshace el diálogo
-// hasta el main, que termina la sesión con el error (Sesion::terminar).
+// lleno, una tubería sin lector). Si el programa no puede leer lo que teclea
+// el usuario o no puede escribirle, el diálogo no puede seguir: como
+// FinDeEntrada, la excepción se propaga hasta `main`, que termina la sesión
+// con el error (`Sesion::terminar`).
 class ErrorDeConsola : public FinAnticipado {
  public:
-  // El flujo que ha fallado.
-  enum class Flujo { kEntrada, kSalida };
-
-  // `codigo` es el número de error del sistema (errno).
-  ErrorDeConsola(Flujo flujo, int codigo)
-      : FinAnticipado(flujo == Flujo::kEntrada ? Motivo::kErrorDeEntrada
-                                               : Motivo::kErrorDeSalida,
-                      codigo) {}
-
-  Flujo flujo() const {
-    return motivo() == Motivo::kErrorDeEntrada ? Flujo::kEntrada
-                                               : Flujo::kSalida;
-  }
+  // `motivo` es kErrorDeEntrada o kErrorDeSalida, y `codigo`, el número de
+  // error del sistema (errno).
+  ErrorDeConsola(Motivo motivo, int codigo) : FinAnticipado(motivo, codigo) {}
 };
 
 }  // namespace consola

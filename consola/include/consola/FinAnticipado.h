@@ -3,14 +3,16 @@
 
 namespace consola {
 
-// Lo que corta un diálogo antes de su final: se acabó la entrada
-// (FinDeEntrada) o la consola falló (ErrorDeConsola). Se lanza una de esas dos
-// clases; el main la recoge con un solo catch de esta base y se la pasa a
-// Sesion::terminar, que da la salida y el estado que corresponden a cada
-// motivo. Así ningún programa puede olvidar uno de los dos finales.
+// Lo que interrumpe un diálogo antes de su final: se acabó la entrada
+// (FinDeEntrada) o falló la consola (ErrorDeConsola). Se lanza siempre una de
+// esas dos clases derivadas; `main` captura las dos con un solo `catch` de
+// esta clase base y se la pasa a `Sesion::terminar`, que escribe lo que
+// corresponde a cada motivo y devuelve el código de salida. Así ningún
+// programa puede olvidar uno de los dos finales.
 //
-// Solo sirve para deshacer el diálogo hasta el main: por el camino se
-// destruyen sus objetos y no se hace lo que quedaba a medio contestar.
+// Solo sirve para salir del diálogo y volver a `main`: mientras la excepción
+// se propaga se destruyen los objetos locales de cada función que abandona, y
+// la operación que quedaba a medio contestar no se hace.
 class FinAnticipado {
  public:
   enum class Motivo {
@@ -19,8 +21,10 @@ class FinAnticipado {
     kErrorDeSalida,   // no se pudo escribir en la salida estándar
   };
 
+  // Devuelve por qué se interrumpió el diálogo.
   Motivo motivo() const { return motivo_; }
-  // El número de error del sistema; 0 en el fin de la entrada.
+  // Devuelve el número de error del sistema (errno), o 0 en el fin de la
+  // entrada.
   int codigo() const { return codigo_; }
 
  protected:

@@ -5,9 +5,9 @@
 
 namespace consola {
 
-// Lo lanzan las lecturas de Entrada que deben dar un valor cuando la entrada
-// estándar se ha acabado. No lleva nada más: deshace el diálogo hasta el
-// main, que termina la sesión con él (Sesion::terminar).
+// La lanzan las lecturas de Entrada que deben devolver un valor cuando la
+// entrada estándar se ha acabado. No lleva más datos: se propaga hasta `main`,
+// que la captura y termina la sesión con ella (`Sesion::terminar`).
 class FinDeEntrada : public FinAnticipado {
  public:
   FinDeEntrada() : FinAnticipado(Motivo::kFinDeEntrada, 0) {}
