@@ -30,8 +30,6 @@ class Ejecucion {
     this.entrada = [];
     // La lectura o la espera de entrada en la que el programa está dormido.
     this.pendiente = null;
-    // Todo lo que el programa ha escrito, para quien quiera comprobarlo.
-    this.salida = [];
     this.resultado = null;
     // El modo del terminal antes de empezar, que vuelve al acabar, como lo
     // devuelve un intérprete de órdenes cuando un programa muere.
@@ -89,7 +87,9 @@ class Ejecucion {
   }
 
   // Al menos un byte, y como mucho `cuantos`; ninguno al fin de la entrada.
+  // Acabada la ejecución, el programa no se despierta más.
   leer(cuantos, alLeer) {
+    if (this.resultado) return;
     this.pendiente = { cuantos, alListo: alLeer };
     this.despertar();
   }
@@ -97,6 +97,7 @@ class Ejecucion {
   // Si hay entrada que leer, esperándola como mucho `ms` milisegundos
   // (negativo: sin límite). Si ya hay entrada, responde al momento.
   esperar(ms, alListo) {
+    if (this.resultado) return;
     if (this.entrada.length > 0 || ms === 0) {
       alListo(this.entrada.length > 0);
       return;
@@ -155,9 +156,10 @@ class Ejecucion {
   }
 
   // Escribir nunca espera: si Ctrl+S ha detenido la salida, la disciplina de
-  // línea la guarda hasta Ctrl+Q.
+  // línea la guarda hasta Ctrl+Q. La página no guarda nada de lo escrito:
+  // solo queda lo que el terminal recuerda (su historial de líneas, acotado).
   escribir(bytes) {
-    this.salida.push(bytes);
+    if (this.resultado) return;
     this.esclavo.write(Array.from(bytes));
   }
 
@@ -170,6 +172,7 @@ class Ejecucion {
   // leer, como en Linux: una entrada vacía hace que la disciplina de línea
   // lo entregue.
   ponerModo(modo, descartar) {
+    if (this.resultado) return;
     const eraLinea = this.modoLinea;
     if (descartar) this.entrada = [];
     this.esclavo.ioctl('TCSETS', modo);
@@ -184,7 +187,9 @@ class Ejecucion {
   }
 
   // Acaba la ejecución, si no había acabado ya: el programa no se despierta
-  // más, el terminal vuelve a su modo y lo tecleado sin leer se descarta.
+  // más, lo que aún escriba o cambie del terminal no llega a él, el terminal
+  // vuelve a su modo y lo tecleado sin leer se descarta. La página la acaba
+  // así también cuando empieza otra antes de que esta acabe.
   terminar(resultado) {
     if (this.resultado) return;
     this.resultado = resultado;
