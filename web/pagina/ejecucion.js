@@ -21,11 +21,15 @@ class Ejecucion {
   // `crearPrograma(Module)` crea y arranca el programa; `esclavo`: el lado
   // del programa de la disciplina de línea; `terminal`: el xterm.js;
   // `alTerminar(resultado)` se llama una vez, al acabar, con { estado } o
-  // { senal } o { fallo }.
-  constructor(crearPrograma, esclavo, terminal, alTerminar) {
+  // { senal } o { fallo }. `avisos`, si se quiere: antesDeEscribir(bytes),
+  // a la que se llama con cada escritura del programa antes de llevarla al
+  // terminal, y alEsperar(), cada vez que el programa se queda esperando
+  // entrada que aún no hay.
+  constructor(crearPrograma, esclavo, terminal, alTerminar, avisos = {}) {
     this.esclavo = esclavo;
     this.terminal = terminal;
     this.alTerminar = alTerminar;
+    this.avisos = { antesDeEscribir: () => {}, alEsperar: () => {}, ...avisos };
     // Lo tecleado que el programa aún no ha leído: trozos de bytes y FIN.
     this.entrada = [];
     // La lectura o la espera de entrada en la que el programa está dormido.
@@ -92,6 +96,7 @@ class Ejecucion {
     if (this.resultado) return;
     this.pendiente = { cuantos, alListo: alLeer };
     this.despertar();
+    if (this.pendiente) this.avisos.alEsperar();
   }
 
   // Si hay entrada que leer, esperándola como mucho `ms` milisegundos
@@ -106,6 +111,7 @@ class Ejecucion {
     if (ms > 0) {
       this.pendiente.plazo = setTimeout(() => this.responder(false), ms);
     }
+    this.avisos.alEsperar();
   }
 
   // Responde a la lectura o la espera pendiente si ya hay entrada.
@@ -160,6 +166,7 @@ class Ejecucion {
   // solo queda lo que el terminal recuerda (su historial de líneas, acotado).
   escribir(bytes) {
     if (this.resultado) return;
+    this.avisos.antesDeEscribir(bytes);
     this.esclavo.write(Array.from(bytes));
   }
 

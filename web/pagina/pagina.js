@@ -68,6 +68,7 @@
   });
   terminal.open($('terminal'));
   terminal.textarea.setAttribute('aria-describedby', 'salir');
+  tomarTextoSinTecla();
   nombrarPantalla();
   const { master, slave } = openpty();
   terminal.loadAddon(master);
@@ -84,6 +85,22 @@
   };
   window.consolas = consolas;
 
+  // En el modo de lector de pantalla, xterm.js no toma el texto que llega sin
+  // tecla pulsada (el de un dictado, un selector de emojis o algunos
+  // teclados de móvil): solo el de las teclas, que ya ha enviado al
+  // pulsarlas, para no enviarlo dos veces. Aquí se envía ese texto que
+  // llega solo. Tras una tecla pulsada, el texto es suyo y no se toca.
+  function tomarTextoSinTecla() {
+    let tecla = false;
+    terminal.textarea.addEventListener('keydown', () => { tecla = true; }, true);
+    terminal.textarea.addEventListener('keyup', () => { tecla = false; }, true);
+    terminal.textarea.addEventListener('input', (evento) => {
+      if (evento.inputType === 'insertText' && evento.data && !tecla && terminal.options.screenReaderMode) {
+        terminal.input(evento.data);
+      }
+    });
+  }
+
   // La lista de las filas del terminal, con nombre, como la ve un lector
   // de pantalla.
   function nombrarPantalla() {
@@ -93,12 +110,52 @@
   // xterm.js anuncia como mucho 21 líneas desde la última tecla pulsada en
   // el terminal. Lo que teclea el reproductor no son teclas pulsadas: antes
   // de cada una de sus respuestas, y al empezar de nuevo, se cuenta desde
-  // cero, como tras una tecla.
+  // cero, como tras una tecla. Tras una salida larga, ya vuelve el modo solo.
   function reiniciarAnuncios() {
+    if (callado) return;
     terminal.options.screenReaderMode = false;
     terminal.options.screenReaderMode = true;
     nombrarPantalla();
   }
+
+  // Una salida larga no se anuncia entera. xterm.js guarda cada carácter
+  // escrito para anunciarlo, hasta 21 saltos de línea pero sin límite de
+  // caracteres: una línea de 100.000 números (growstack) ocuparía decenas de
+  // MB y nadie podría escucharla. Pasados LARGA bytes desde la última espera
+  // del programa, el modo de lector de pantalla se apaga; cuando el terminal
+  // lleva un momento sin nada que mostrar (xterm-pty le da la salida a
+  // trozos), vuelve: las filas vuelven al árbol de accesibilidad y se anuncia
+  // solo la última línea de la pantalla, con la forma de leer el resto.
+  const LARGA = 4000;
+  let escritos = 0;
+  let callado = null;
+  function antesDeEscribir(bytes) {
+    escritos += bytes.length;
+    if (escritos > LARGA && !callado) {
+      terminal.options.screenReaderMode = false;
+      callado = { bytes: 0, plazo: null };
+    }
+    if (callado) callado.bytes = escritos;
+  }
+  function alEsperar() {
+    escritos = 0;
+  }
+  terminal.onWriteParsed(() => {
+    if (!callado) return;
+    clearTimeout(callado.plazo);
+    callado.plazo = setTimeout(() => {
+      const { bytes } = callado;
+      callado = null;
+      reiniciarAnuncios();
+      const pantalla = terminal.buffer.active;
+      let ultima = '';
+      for (let i = pantalla.length - 1; i >= 0 && ultima === ''; i--) {
+        ultima = pantalla.getLine(i).translateToString(true).trim();
+      }
+      $('anuncio').textContent = `Salida larga (${bytes} bytes): recorre las filas del terminal ` +
+        `para leerla entera. Termina con: ${ultima}`;
+    }, 100);
+  });
 
   // Tab y casi todas las teclas son del programa, así que Esc y Mayús+Tab
   // sacan el foco del terminal, al control siguiente o al anterior, y no
@@ -142,6 +199,10 @@
     consolas.ejecucion = null;
     anterior?.terminar({ senal: 'SIGKILL' });
     $('fin').hidden = true;
+    escritos = 0;
+    if (callado) clearTimeout(callado.plazo);
+    callado = null;
+    $('anuncio').textContent = '';
     terminal.reset();
     reiniciarAnuncios();
     if (enfocar) terminal.focus();
@@ -151,7 +212,7 @@
       $('fin').hidden = false;
       $('otra-vez').focus();
       mostrarEstadoDelEjemplo();
-    });
+    }, { antesDeEscribir, alEsperar });
     consolas.ejecucion = ejecucion;
     mostrarEstadoDelEjemplo();
   }
