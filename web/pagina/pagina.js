@@ -4,9 +4,9 @@
 //
 // PROGRAMAS viene de programas.js, que escribe la compilación; Terminal
 // (xterm.js) y openpty (xterm-pty) de sus bibliotecas; crearPrograma, del
-// script del programa (programas/NOMBRE.js), y LECCION, del de su lección
-// (lecciones/NOMBRE.js), que index.html empieza a cargar (cargaDelPrograma y
-// cargaDeLaLeccion).
+// script del programa (programas/NOMBRE.js), que index.html empieza a cargar
+// (cargaDelPrograma), y LECCION, del de su lección (lecciones/NOMBRE.js),
+// que se carga con cargarScript, de index.html.
 (() => {
   const $ = (id) => document.getElementById(id);
 
@@ -84,6 +84,10 @@
     empezar,
   };
   window.consolas = consolas;
+  // Se cumple cuando el programa espera por primera vez: su primera pantalla
+  // está en el terminal.
+  let haEsperado;
+  const primeraEspera = new Promise((listo) => { haEsperado = listo; });
 
   // En el modo de lector de pantalla, xterm.js no toma el texto que llega sin
   // tecla pulsada (el de un dictado, un selector de emojis o algunos
@@ -139,6 +143,7 @@
   }
   function alEsperar() {
     escritos = 0;
+    haEsperado();
   }
   terminal.onWriteParsed(() => {
     if (!callado) return;
@@ -203,8 +208,10 @@
     if (callado) clearTimeout(callado.plazo);
     callado = null;
     $('anuncio').textContent = '';
-    terminal.reset();
-    reiniciarAnuncios();
+    if (anterior) {
+      terminal.reset();
+      reiniciarAnuncios();
+    }
     if (enfocar) terminal.focus();
     const ejecucion = new Ejecucion(window.crearPrograma, slave, terminal, (resultado) => {
       if (consolas.ejecucion !== ejecucion) return;
@@ -270,18 +277,21 @@
 
   $('otra-vez').setAttribute('aria-describedby', 'fin-texto');
   $('otra-vez').addEventListener('click', () => empezar());
-  // El código, en cuanto llega la lección; los ejemplos, cuando además ha
-  // llegado el programa en el que se teclean.
-  window.cargaDeLaLeccion.then((cargada) => {
+  // La lección se pide cuando el programa ya espera en su primera pantalla
+  // (o no ha podido cargarse): así no la retrasa. Con ella, el código; y los
+  // ejemplos, si el programa, en el que se teclean, ha cargado.
+  window.cargaDelPrograma.then((cargado) => {
+    if (cargado) {
+      empezar();
+    } else {
+      avisar(`No se ha podido cargar el programa ${nombre}.`);
+      haEsperado();
+    }
+  });
+  primeraEspera.then(() => window.cargarScript('lecciones')).then(async (cargada) => {
     if (!cargada) return;
     $('codigo').hidden = false;
     mostrarCodigo($('ficheros'), $('fichero'), LECCION.codigo);
-  });
-  window.cargaDelPrograma.then((cargado) => {
-    if (cargado) empezar();
-    else avisar(`No se ha podido cargar el programa ${nombre}.`);
-  });
-  Promise.all([window.cargaDelPrograma, window.cargaDeLaLeccion]).then((cargados) => {
-    if (cargados.every(Boolean)) prepararEjemplos(LECCION.ejemplos);
+    if (await window.cargaDelPrograma) prepararEjemplos(LECCION.ejemplos);
   });
 })();
