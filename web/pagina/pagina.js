@@ -269,13 +269,11 @@
     } else {
       estado += `${Math.min(tecleadas, total)} de ${total} respuestas tecleadas`;
       if (tecleadas > total) estado += ' y el fin de la entrada (Ctrl+D)';
-      if (consolas.ejecucion.resultado) estado += '. El programa ha terminado.';
-      else estado += '. Parado: sigue con los botones o teclea tú en el terminal.';
+      estado += consolas.ejecucion.resultado ? '; el programa ha terminado.' : '.';
     }
     $('estado-del-ejemplo').textContent = estado;
   }
 
-  $('otra-vez').setAttribute('aria-describedby', 'fin-texto');
   $('otra-vez').addEventListener('click', () => empezar());
   // La lección se pide cuando el programa ya espera en su primera pantalla
   // (o no ha podido cargarse): así no la retrasa. Con ella, el código; y los
