@@ -73,6 +73,7 @@
   const { master, slave } = openpty();
   terminal.loadAddon(master);
   $('consola').hidden = false;
+  document.body.classList.add('leccion-abierta');
 
   const consolas = {
     terminal,
