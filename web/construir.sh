@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Compila los programas a WebAssembly con Emscripten (en build-wasm/) y monta
 # en build-web/ la página, solo ficheros estáticos:
-#   index.html, estilo.css, pagina.js, ejecucion.js
+#   index.html, estilo.css, pagina.js, ejecucion.js, reproductor.js, codigo.js
 #   programas.js            la lista de los programas y sus descripciones
 #   programas/NOMBRE.js     cada programa, con su .wasm dentro
+#   lecciones/NOMBRE.js     su código, resaltado, y sus ejemplos (web/lecciones.js)
 #   lib/                    xterm.js y xterm-pty, con sus licencias
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,8 +19,11 @@ modulos=web/node_modules
 # node de Debian, que el node de NodeSource no mira.
 export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
 
-# Configura en silencio; el registro entero solo si falla.
-mkdir -p $compilacion
+# Configura en silencio; el registro entero solo si falla. La consulta a la
+# API de ficheros de CMake le pide que deje escritos los objetivos y sus
+# fuentes, de donde web/lecciones.js saca los ficheros de cada programa.
+mkdir -p $compilacion/.cmake/api/v1/query
+touch $compilacion/.cmake/api/v1/query/codemodel-v2
 emcmake cmake -S . -B $compilacion -G Ninja -C web/opciones.cmake \
   >$compilacion/configure.log 2>&1 ||
   { cat $compilacion/configure.log >&2; exit 1; }
@@ -58,5 +62,7 @@ done | node -e '
   console.log("// Escrito por web/construir.sh: los programas de la página.");
   console.log(`const PROGRAMAS = ${JSON.stringify(programas, null, 2)};`);
 ' "${programas[@]}" >$pagina/programas.js
+
+node web/lecciones.js $compilacion $pagina "${programas[@]}"
 
 echo "web: página en $pagina/ ($(du -sk $pagina | cut -f1) KiB)"

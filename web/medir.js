@@ -1,6 +1,7 @@
 // Mide la página de cada programa en un Chromium sin ventana (make bench-web;
 // no es una prueba: no falla por lento). Para cada programa:
-//   - lo que carga su página: cada fichero pedido, sin caché;
+//   - lo que carga su página, con su código y sus ejemplos: cada fichero
+//     pedido, sin caché;
 //   - el tiempo desde que se abre la página hasta que su primera pantalla
 //     está en el terminal y el programa espera: con un servidor que envía
 //     las cabeceras COOP y COEP (make web-serve), con uno estático que no
@@ -17,11 +18,12 @@ const REPETICIONES = Number(process.env.REPETICIONES || 5);
 const programas = fs.readFileSync(path.join(nav.RAIZ, 'build-wasm/programas.txt'), 'utf8').split('\n').filter(Boolean);
 
 // La primera pantalla está a la vista: el programa espera y la última línea
-// que escribió está en el terminal.
+// que escribió está en el terminal. Lo escrito lo anota navegador.js desde
+// fuera de la página.
 function primeraPantalla() {
   const ejecucion = window.consolas?.ejecucion;
   if (!ejecucion?.esperando) return false;
-  const salida = new TextDecoder().decode(new Uint8Array(ejecucion.salida.flatMap((trozo) => Array.from(trozo))));
+  const salida = new TextDecoder().decode(new Uint8Array(window.salidaAnotada.flatMap((trozo) => Array.from(trozo))));
   const ultima = salida.trimEnd().split('\n').pop().trimEnd();
   const buffer = window.consolas.terminal.buffer.active;
   for (let i = 0; i < buffer.length; i++) {
@@ -35,6 +37,7 @@ function primeraPantalla() {
 async function abrir(navegador, url) {
   const contexto = await navegador.createBrowserContext();
   const pagina = await contexto.newPage();
+  await nav.anotarSalida(pagina);
   const inicio = performance.now();
   await pagina.goto(url);
   await pagina.waitForFunction(primeraPantalla, { polling: 5, timeout: 20000 });
@@ -55,6 +58,7 @@ async function bytesCargados(navegador, url) {
   const contexto = await navegador.createBrowserContext();
   const pagina = await contexto.newPage();
   await pagina.setCacheEnabled(false);
+  await nav.anotarSalida(pagina);
   const ficheros = new Set();
   // El .wasm va dentro del .js del programa: su data: no es otro fichero.
   pagina.on('requestfinished', (peticion) => {
@@ -63,6 +67,8 @@ async function bytesCargados(navegador, url) {
   });
   await pagina.goto(url);
   await pagina.waitForFunction(primeraPantalla, { polling: 5, timeout: 20000 });
+  // La lección, que llega a la vez, cuenta también.
+  await pagina.waitForSelector('#ejemplos:not([hidden])');
   await contexto.close();
   let total = 0;
   for (const fichero of ficheros) {

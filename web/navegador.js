@@ -61,16 +61,42 @@ async function esperarPrograma(pagina) {
     { polling: 5, timeout: 10000 },
   );
   return pagina.evaluate(() => {
-    const { resultado, modoLinea, salida } = window.consolas.ejecucion;
-    return { resultado, modoLinea, bytes: salida.reduce((total, trozo) => total + trozo.length, 0) };
+    const { resultado, modoLinea } = window.consolas.ejecucion;
+    return { resultado, modoLinea };
+  });
+}
+
+// La página no guarda lo que escribe el programa: la prueba lo anota desde
+// fuera, en cada pestaña que lo pide y antes de que cargue la página (y sus
+// iframes). Cada programa define crearPrograma(Module), que la página llama
+// con el terminal de la ejecución en Module.terminal; aquí se envuelve para
+// anotar cada escritura de esa ejecución en window.salidaAnotada.
+function anotarSalida(pestana) {
+  return pestana.evaluateOnNewDocument(() => {
+    let crear;
+    Object.defineProperty(window, 'crearPrograma', {
+      configurable: true,
+      set: (valor) => { crear = valor; },
+      get: () => crear && ((Module) => {
+        const anotada = window.salidaAnotada = [];
+        const { terminal } = Module;
+        const escribir = terminal.escribir.bind(terminal);
+        terminal.escribir = (bytes) => {
+          if (!terminal.resultado) anotada.push(bytes);
+          escribir(bytes);
+        };
+        return crear(Module);
+      }),
+    });
   });
 }
 
 // Todo lo que ha escrito el programa hasta ahora.
 async function salidaDelPrograma(pagina) {
-  const bytes = await pagina.evaluate(() =>
-    window.consolas.ejecucion.salida.flatMap((trozo) => Array.from(trozo)));
+  const bytes = await pagina.evaluate(() => window.salidaAnotada.flatMap((trozo) => Array.from(trozo)));
   return Buffer.from(bytes);
 }
 
-module.exports = { RAIZ, servir, abrirNavegador, lineasDelTerminal, limpiar, esperarPrograma, salidaDelPrograma };
+module.exports = {
+  RAIZ, servir, abrirNavegador, lineasDelTerminal, limpiar, esperarPrograma, anotarSalida, salidaDelPrograma,
+};

@@ -21,17 +21,19 @@ class Ejecucion {
   // `crearPrograma(Module)` crea y arranca el programa; `esclavo`: el lado
   // del programa de la disciplina de línea; `terminal`: el xterm.js;
   // `alTerminar(resultado)` se llama una vez, al acabar, con { estado } o
-  // { senal } o { fallo }.
-  constructor(crearPrograma, esclavo, terminal, alTerminar) {
+  // { senal } o { fallo }. `avisos`, si se quiere: antesDeEscribir(bytes),
+  // a la que se llama con cada escritura del programa antes de llevarla al
+  // terminal, y alEsperar(), cada vez que el programa se queda esperando
+  // entrada que aún no hay.
+  constructor(crearPrograma, esclavo, terminal, alTerminar, avisos = {}) {
     this.esclavo = esclavo;
     this.terminal = terminal;
     this.alTerminar = alTerminar;
+    this.avisos = { antesDeEscribir: () => {}, alEsperar: () => {}, ...avisos };
     // Lo tecleado que el programa aún no ha leído: trozos de bytes y FIN.
     this.entrada = [];
     // La lectura o la espera de entrada en la que el programa está dormido.
     this.pendiente = null;
-    // Todo lo que el programa ha escrito, para quien quiera comprobarlo.
-    this.salida = [];
     this.resultado = null;
     // El modo del terminal antes de empezar, que vuelve al acabar, como lo
     // devuelve un intérprete de órdenes cuando un programa muere.
@@ -89,14 +91,18 @@ class Ejecucion {
   }
 
   // Al menos un byte, y como mucho `cuantos`; ninguno al fin de la entrada.
+  // Acabada la ejecución, el programa no se despierta más.
   leer(cuantos, alLeer) {
+    if (this.resultado) return;
     this.pendiente = { cuantos, alListo: alLeer };
     this.despertar();
+    if (this.pendiente) this.avisos.alEsperar();
   }
 
   // Si hay entrada que leer, esperándola como mucho `ms` milisegundos
   // (negativo: sin límite). Si ya hay entrada, responde al momento.
   esperar(ms, alListo) {
+    if (this.resultado) return;
     if (this.entrada.length > 0 || ms === 0) {
       alListo(this.entrada.length > 0);
       return;
@@ -105,6 +111,7 @@ class Ejecucion {
     if (ms > 0) {
       this.pendiente.plazo = setTimeout(() => this.responder(false), ms);
     }
+    this.avisos.alEsperar();
   }
 
   // Responde a la lectura o la espera pendiente si ya hay entrada.
@@ -155,9 +162,11 @@ class Ejecucion {
   }
 
   // Escribir nunca espera: si Ctrl+S ha detenido la salida, la disciplina de
-  // línea la guarda hasta Ctrl+Q.
+  // línea la guarda hasta Ctrl+Q. La página no guarda nada de lo escrito:
+  // solo queda lo que el terminal recuerda (su historial de líneas, acotado).
   escribir(bytes) {
-    this.salida.push(bytes);
+    if (this.resultado) return;
+    this.avisos.antesDeEscribir(bytes);
     this.esclavo.write(Array.from(bytes));
   }
 
@@ -170,6 +179,7 @@ class Ejecucion {
   // leer, como en Linux: una entrada vacía hace que la disciplina de línea
   // lo entregue.
   ponerModo(modo, descartar) {
+    if (this.resultado) return;
     const eraLinea = this.modoLinea;
     if (descartar) this.entrada = [];
     this.esclavo.ioctl('TCSETS', modo);
@@ -184,7 +194,9 @@ class Ejecucion {
   }
 
   // Acaba la ejecución, si no había acabado ya: el programa no se despierta
-  // más, el terminal vuelve a su modo y lo tecleado sin leer se descarta.
+  // más, lo que aún escriba o cambie del terminal no llega a él, el terminal
+  // vuelve a su modo y lo tecleado sin leer se descarta. La página la acaba
+  // así también cuando empieza otra antes de que esta acabe.
   terminar(resultado) {
     if (this.resultado) return;
     this.resultado = resultado;
