@@ -4,10 +4,10 @@
 # Mide cuánto se tarda en llegar desde un clon recién hecho al primer menú
 # de fixedstack con make run, como lo haría quien empieza: clona el último
 # commit de este repositorio en una carpeta temporal, da
-# `make run PROGRAM=fixedstack` en una terminal de tmux y cuenta los segundos
+# `make run PROGRAM=fixedstack` en un terminal de tmux y cuenta los segundos
 # hasta que el menú está en la pantalla, con el clon incluido. Lo repite
 # VECES veces (3 si no se dice) y escribe cada tiempo y el menor, la mediana
-# y el mayor. No es una prueba: los tiempos dependen de lo ocupada que esté
+# y el mayor, con coma decimal. No es una prueba: los tiempos dependen de lo ocupada que esté
 # la máquina.
 set -euo pipefail
 raiz=$(cd "$(dirname "$0")/.." && pwd)
@@ -33,19 +33,19 @@ for vez in $(seq 1 "$veces"); do
   done
   if ! tmux capture-pane -p -t "$sesion" | grep -qx '4\. FIN'; then
     tmux capture-pane -p -t "$sesion" >&2
-    echo "hasta_el_menu: no menu after 10 minutes" >&2
+    echo "hasta_el_menu: ningún menú tras 10 minutos" >&2
     exit 1
   fi
   fin=$(date +%s%N)
   tmux send-keys -t "$sesion" 4 Enter
   tiempos+=("$(((fin - inicio) / 1000000))")
-  printf 'run %d: %d.%02d s\n' "$vez" "$((tiempos[-1] / 1000))" \
+  printf 'vez %d: %d,%02d s\n' "$vez" "$((tiempos[-1] / 1000))" \
     "$((tiempos[-1] % 1000 / 10))"
   rm -rf "$trabajo/clon$vez"
 done
 
 mapfile -t ordenados < <(printf '%s\n' "${tiempos[@]}" | sort -n)
-segundos() { printf '%d.%01d s' "$(($1 / 1000))" "$(($1 % 1000 / 100))"; }
-echo "first menu of fixedstack from a fresh clone, $veces runs:" \
-  "min $(segundos "${ordenados[0]}"), median" \
-  "$(segundos "${ordenados[$((veces / 2))]}"), max $(segundos "${ordenados[-1]}")"
+segundos() { printf '%d,%01d s' "$(($1 / 1000))" "$(($1 % 1000 / 100))"; }
+echo "primer menú de fixedstack desde un clon recién hecho, $veces veces:" \
+  "mínimo $(segundos "${ordenados[0]}"), mediana" \
+  "$(segundos "${ordenados[$((veces / 2))]}"), máximo $(segundos "${ordenados[-1]}")"
