@@ -48,13 +48,13 @@ all: build
 
 # Se configura en silencio: solo se ven los avisos de CMake (una herramienta
 # de las pruebas que falta, por ejemplo), sin los colores que les pone en
-# una terminal, y todo el registro si falla. Sin Ninja, la primera
+# un terminal, y todo el registro si falla. Sin Ninja, la primera
 # configuración usa el generador de Makefiles.
 configure:
 	@$(PREPARAR) programas $(GRUPOS_$(PRESET)) $(GRUPOS)
 	@mkdir -p $(BUILD_DIR)
 	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || \
-	  echo "Configuring $(BUILD_DIR)/ (preset $(PRESET))"
+	  echo "Configurando $(BUILD_DIR)/ (preset $(PRESET))"
 	@generador=; [ -f $(BUILD_DIR)/CMakeCache.txt ] || \
 	  command -v ninja >/dev/null || generador="Unix Makefiles"; \
 	cmake --preset $(PRESET) $${generador:+-G "$$generador"} \
@@ -64,7 +64,7 @@ configure:
 	  sed -n '/^Consolas: /p; /^CMake Warning/,/^$$/p' >&2
 
 # La compilación muestra su avance: con Ninja, una línea [n/m] que se
-# reescribe en una terminal.
+# reescribe en el terminal.
 build: configure
 	@cmake --build --preset $(PRESET)
 
@@ -76,7 +76,7 @@ programs: configure
 # programa se arranca en primer plano: ver tools/primer_plano.pl.
 run: configure
 	@grep -qxF -- '$(PROGRAM)' $(BUILD_DIR)/programas.txt || { \
-	  echo "Unknown program '$(PROGRAM)'. Programs:" \
+	  echo "No hay ningún programa llamado «$(PROGRAM)». Programas:" \
 	    $$(cat $(BUILD_DIR)/programas.txt) >&2; exit 2; }
 	@cmake --build --preset $(PRESET) --target $(PROGRAM)
 	@perl tools/primer_plano.pl $(BUILD_DIR)/bin/$(PROGRAM)
