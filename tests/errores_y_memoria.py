@@ -55,16 +55,16 @@ CASOS = [
     # La entrada o la salida que fallan, en todos los programas.
     ("entrada_vacia", TODOS, "vacia", "nula", 0, "", None),
     ("salida_llena", TODOS, "vacia", "llena", 1,
-     ESCRIBIR + "No space left on device", None),
+     ESCRIBIR + "No queda espacio en el dispositivo", None),
     ("salida_cerrada", TODOS, "vacia", "cerrada", 1,
-     ESCRIBIR + "Bad file descriptor", None),
+     ESCRIBIR + "Descriptor de fichero no válido", None),
     ("tuberia_rota_ignorada", TODOS, "vacia", "rota_ignorada", 1,
-     ESCRIBIR + "Broken pipe", None),
+     ESCRIBIR + "Tubería rota", None),
     ("tuberia_rota", TODOS, "vacia", "rota", -signal.SIGPIPE, "", None),
     ("entrada_directorio", TODOS, "directorio", "nula", 1,
-     LEER + "Is a directory", None),
+     LEER + "Es una carpeta", None),
     ("entrada_cerrada", TODOS, "cerrada", "nula", 1,
-     LEER + "Bad file descriptor", None),
+     LEER + "Descriptor de fichero no válido", None),
     # Descriptores sin bloqueo: el programa espera igual, sin perder nada.
     ("listado_sin_bloqueo", ("growstack",), LISTADO_LARGO, "lenta", 0, "", None),
     # Una respuesta larga en cada clase de lectura de cada programa.

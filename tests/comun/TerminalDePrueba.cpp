@@ -95,10 +95,10 @@ extern "C" void alPedirPrimerPlano(int senal) {
 }
 
 // En el proceso del programa, antes del exec: un grupo de procesos propio en
-// el primer plano del terminal, como el que da una shell a un trabajo en
-// primer plano; cada señal en su acción por omisión y desbloqueada, deje lo
-// que deje quien ejecuta las pruebas, salvo las que pide `arranque`; y sin
-// ficheros core por SIGQUIT.
+// el primer plano del terminal, como el que da un intérprete de órdenes a un
+// trabajo en primer plano; cada señal en su acción por omisión y desbloqueada,
+// deje lo que deje quien ejecuta las pruebas, salvo las que pide `arranque`; y
+// sin ficheros core por SIGQUIT.
 void prepararPrograma(int terminal, const Arranque& arranque) {
   setpgid(0, 0);
   signal(SIGTTOU, SIG_IGN);  // así un grupo de fondo puede tomar el terminal
@@ -115,8 +115,8 @@ void prepararPrograma(int terminal, const Arranque& arranque) {
   }
   const rlimit sinVolcado{0, 0};
   setrlimit(RLIMIT_CORE, &sinVolcado);
-  const rlimit archivo{arranque.limiteDeArchivo, arranque.limiteDeArchivo};
-  setrlimit(RLIMIT_FSIZE, &archivo);
+  const rlimit limite{arranque.limiteDeFichero, arranque.limiteDeFichero};
+  setrlimit(RLIMIT_FSIZE, &limite);
   for (int estandar = 0; estandar <= 2; ++estandar) {
     dup2(terminal, estandar);
   }

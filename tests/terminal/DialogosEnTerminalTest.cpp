@@ -216,7 +216,8 @@ class Recorrido {
     terminal_.enviarSenal(SIGCONT);
     ASSERT_TRUE(terminal_.esperarModo(true))
         << "sin modo de tecla tras continuar";
-    // El aviso otra vez, en una línea propia bajo las líneas de la shell.
+    // El aviso otra vez, en una línea propia bajo las del intérprete de
+    // órdenes.
     ASSERT_NO_FATAL_FAILURE(salida("\n" + kAvisoDePausa));
     ASSERT_NO_FATAL_FAILURE(sigueEsperando(true));
   }

@@ -354,9 +354,9 @@ TEST(PantallaEnTerminal, UnaSenalSinEfectoNoCambiaLaPausa) {
   }
 }
 
-// Tras Ctrl+Z la shell toma el terminal, y el programa sigue en segundo
-// plano (bg): la pausa espera sin tocar el terminal, aunque quien la lanzó
-// ignore SIGTTOU y el terminal admitiera el cambio. De vuelta al primer
+// Tras Ctrl+Z el intérprete de órdenes toma el terminal, y el programa sigue en
+// segundo plano (bg): la pausa espera sin tocar el terminal, aunque quien la
+// lanzó ignore SIGTTOU y el terminal admitiera el cambio. De vuelta al primer
 // plano, pone el modo de tecla, repite el aviso y espera su tecla.
 TEST(PantallaEnTerminal, EnSegundoPlanoLaPausaNoTocaElTerminal) {
   for (const bool ignoraSigttou : {false, true}) {
@@ -397,15 +397,15 @@ TEST(PantallaEnTerminal, EnSegundoPlanoLaPausaNoTocaElTerminal) {
 TEST(PantallaEnTerminal, SiLaPantallaNoSaleElModoNoCambia) {
   struct Caso {
     const char* nombre;
-    bool tuberia;        // la salida; si no, un archivo que no puede crecer
+    bool tuberia;        // la salida; si no, un fichero que no puede crecer
     int senal;           // la de esa escritura
     const char* motivo;  // el del error si la señal se ignora; si no, nullptr
   };
   const Caso casos[] = {
       {"tubería sin lector", true, SIGPIPE, nullptr},
-      {"tubería sin lector, SIGPIPE ignorada", true, SIGPIPE, "Broken pipe"},
-      {"archivo sin sitio", false, SIGXFSZ, nullptr},
-      {"archivo sin sitio, SIGXFSZ ignorada", false, SIGXFSZ, "File too large"},
+      {"tubería sin lector, SIGPIPE ignorada", true, SIGPIPE, "Tubería rota"},
+      {"fichero sin sitio", false, SIGXFSZ, nullptr},
+      {"fichero sin sitio, SIGXFSZ ignorada", false, SIGXFSZ, "File too large"},
   };
   for (const Caso& caso : casos) {
     SCOPED_TRACE(caso.nombre);
@@ -417,14 +417,14 @@ TEST(PantallaEnTerminal, SiLaPantallaNoSaleElModoNoCambia) {
       ASSERT_EQ(pipe(extremos), 0);
       close(extremos[0]);
     } else {
-      std::FILE* archivo = std::tmpfile();
-      ASSERT_NE(archivo, nullptr);
-      extremos[1] = dup(fileno(archivo));
-      std::fclose(archivo);
+      std::FILE* fichero = std::tmpfile();
+      ASSERT_NE(fichero, nullptr);
+      extremos[1] = dup(fileno(fichero));
+      std::fclose(fichero);
     }
     Arranque arranque;
     arranque.salida = extremos[1];
-    arranque.limiteDeArchivo = 0;
+    arranque.limiteDeFichero = 0;
     if (caso.motivo != nullptr) {
       arranque.ignoradas = {caso.senal};
     }
