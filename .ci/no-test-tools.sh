@@ -23,8 +23,7 @@ fallo() {
 
 cmake -S . -B "$sin" -G Ninja --log-level=NOTICE "${fuera_de_alcance[@]}" \
   >"$sin.log" 2>&1 || { cat "$sin.log" >&2; fallo "la configuración falló"; }
-# El aviso de la configuración está en inglés, como README.md.
-aviso='^Consolas: the tests are left out \(not found: GoogleTest, python3, valgrind\); .*apt-get install libgtest-dev python3 valgrind$'
+aviso='^Consolas: las pruebas quedan fuera \(falta: GoogleTest, python3, valgrind\); .*apt-get install libgtest-dev python3 valgrind$'
 [ "$(grep -cE "$aviso" "$sin.log")" -eq 1 ] ||
   { cat "$sin.log" >&2; fallo "la configuración no dijo en una línea qué queda fuera"; }
 grep -qx 'CMAKE_BUILD_TYPE:STRING=Release' "$sin/CMakeCache.txt" ||

@@ -37,41 +37,45 @@ fi
 # nombre, órdenes presentes, raíz o no, grupos pedidos, estado esperado,
 # trozos de la salida (stdout y stderr juntas), llamadas esperadas.
 CASOS = [
-    ("all there", PROGRAMAS + ["apt-get"], True, ["programas"], 0, [], []),
-    ("root installs what is missing, in one line",
+    ("todo está", PROGRAMAS + ["apt-get"], True, ["programas"], 0, [], []),
+    ("root instala lo que falta, en una línea",
      ["c++", "perl", "apt-get"], True, ["programas"], 0,
-     ["preparar: installing cmake, ninja-build (to build the programs) "
-      "with apt-get\n"],
+     ["preparar: instalo cmake, ninja-build (para compilar los programas) "
+      "con apt-get\n"],
      ["apt-get update -qq", "apt-get install -y -qq --no-install-recommends "
       "cmake ninja-build"]),
-    ("through sudo otherwise", ["c++", "perl", "cmake", "apt-get", "sudo"],
-     False, ["programas"], 0, ["with sudo apt-get"],
+    ("si no, con sudo", ["c++", "perl", "cmake", "apt-get", "sudo"],
+     False, ["programas"], 0, ["con sudo apt-get"],
      ["sudo apt-get update -qq", "apt-get update -qq",
       "sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "
       "--no-install-recommends ninja-build",
       "apt-get install -y -qq --no-install-recommends ninja-build"]),
-    ("each package once, every purpose named", PROGRAMAS + ["apt-get"], True,
-     ["man", "documentos"], 0,
-     ["installing groff, man-db, python3, tmux (to check the manual pages, "
-      "to check the commands of README.md and LEEME.md) with apt-get\n"],
+    ("cada paquete una vez, con todos sus propósitos", PROGRAMAS + ["apt-get"],
+     True, ["man", "documentos"], 0,
+     ["instalo groff, man-db, python3, tmux (para comprobar las páginas de "
+      "manual, para comprobar las órdenes de README.md y LEEME.md) con "
+      "apt-get\n"],
      ["apt-get update -qq", "apt-get install -y -qq --no-install-recommends "
       "groff man-db python3 tmux"]),
-    ("no root and no sudo", ["c++", "perl", "apt-get"], False,
-     ["programas"], 2, ["missing cmake, ninja-build (to build the programs)",
-                        "apt-get install cmake ninja-build"], []),
-    ("no known package manager", ["c++", "perl"], True, ["programas"], 2,
-     ["missing cmake, ninja-build (to build the programs), and no known "
-      "package manager"], []),
-    ("without Ninja the build goes on", ["c++", "perl", "cmake"], True,
+    ("sin root ni sudo", ["c++", "perl", "apt-get"], False,
+     ["programas"], 2, ["faltan cmake, ninja-build (para compilar los "
+                        "programas)", "apt-get install cmake ninja-build"], []),
+    ("sin root ni sudo, un paquete", ["c++", "ninja", "perl", "apt-get"],
+     False, ["programas"], 2, ["falta cmake (para", "instálalo tú"], []),
+    ("ningún gestor de paquetes conocido", ["c++", "perl"], True,
+     ["programas"], 2, ["faltan cmake, ninja-build (para compilar los "
+                        "programas) y no hay ningún gestor de paquetes"], []),
+    ("sin Ninja la compilación sigue", ["c++", "perl", "cmake"], True,
      ["programas"], 0, [], []),
-    ("an old CMake is refused", PROGRAMAS, True, ["programas"], 2,
-     ["CMake 3.18.4 is too old: the presets need CMake 3.21"], []),
-    ("apt-get failing shows its log", ["c++", "perl", "apt-get"], True,
+    ("un CMake antiguo se rechaza", PROGRAMAS, True, ["programas"], 2,
+     ["CMake 3.18.4 es demasiado antiguo: los presets necesitan CMake 3.21"],
+     []),
+    ("apt-get falla y se ve su registro", ["c++", "perl", "apt-get"], True,
      ["programas"], 1, ["E: Unable to locate package",
-                        "apt-get could not install cmake, ninja-build"],
+                        "apt-get no pudo instalar cmake, ninja-build"],
      ["apt-get update -qq"]),
-    ("an unknown group", PROGRAMAS, True, ["nada"], 2,
-     ["unknown group 'nada'"], []),
+    ("un grupo desconocido", PROGRAMAS, True, ["nada"], 2,
+     ["no hay ningún grupo llamado «nada»"], []),
 ]
 
 
@@ -94,10 +98,10 @@ def caso(nombre, ordenes, root, grupos, estado, trozos, llamadas):
                     fichero.write(ordenes_fingidas.get(orden, ""))
             os.chmod(os.path.join(bin_, orden), 0o755)
         registro = os.path.join(carpeta, "llamadas")
-        version = "3.18.4" if "old CMake" in nombre else "3.25.1"
+        version = "3.18.4" if "CMake antiguo" in nombre else "3.25.1"
         entorno = {"PATH": bin_, "BIN": bin_, "REGISTRO": registro,
                    "CMAKE_VERSION": version}
-        if "failing" in nombre:
+        if "falla" in nombre:
             entorno["APT_FALLA"] = "1"
         resultado = subprocess.run(
             ["/bin/bash", os.path.join(RAIZ, "tools", "preparar.sh")] + grupos,
@@ -109,14 +113,14 @@ def caso(nombre, ordenes, root, grupos, estado, trozos, llamadas):
                 hechas = fichero.read().splitlines()
     fallos = []
     if resultado.returncode != estado:
-        fallos.append(f"status {resultado.returncode}, expected {estado}")
-    fallos += [f"no '{t}' in the output" for t in trozos if t not in salida]
+        fallos.append(f"estado {resultado.returncode}, se esperaba {estado}")
+    fallos += [f"no escribió «{t}»" for t in trozos if t not in salida]
     if not trozos and salida:
-        fallos.append("wrote something, expected nothing")
-    if "one line" in nombre and salida.count("\n") != 1:
-        fallos.append("more than one line")
+        fallos.append("escribió algo, se esperaba nada")
+    if "una línea" in nombre and salida.count("\n") != 1:
+        fallos.append("más de una línea")
     if hechas != llamadas:
-        fallos.append(f"calls {hechas}, expected {llamadas}")
+        fallos.append(f"llamadas {hechas}, se esperaban {llamadas}")
     if fallos:
         print(f"preparar: {nombre}: " + "; ".join(fallos) + "\n" + salida,
               file=sys.stderr)
@@ -125,7 +129,7 @@ def caso(nombre, ordenes, root, grupos, estado, trozos, llamadas):
 
 def main():
     aprobados = sum(caso(*c) for c in CASOS)
-    print(f"preparar: {aprobados} passed, {len(CASOS) - aprobados} failed")
+    print(f"preparar: {aprobados} pasados, {len(CASOS) - aprobados} fallidos")
     return 0 if aprobados == len(CASOS) else 1
 
 

@@ -22,7 +22,7 @@ for doc in LICENSE README.md LEEME.md; do
 done >>"build-windows/zip.esperado"
 cmake -E tar tf "$zip" | grep -v '/$' | sort >"build-windows/zip.contenido"
 if ! diff <(sort build-windows/zip.esperado) build-windows/zip.contenido >&2; then
-  echo "$zip: contents differ from the programs, LICENSE, README.md and LEEME.md" >&2
+  echo "$zip: lo que guarda no son los programas, LICENSE, README.md y LEEME.md" >&2
   exit 1
 fi
 
@@ -32,7 +32,7 @@ for exe in build-windows/bin/*.exe; do
   ajenas=$(x86_64-w64-mingw32-objdump -p "$exe" | awk '/DLL Name:/ {print $3}' |
     grep -viE '^(kernel32|msvcrt|user32|advapi32|api-ms-win-.*)\.dll$' || true)
   if [ -n "$ajenas" ]; then
-    echo "$exe needs DLLs outside Windows: $ajenas" >&2
+    echo "$exe necesita DLL que no son de Windows: $ajenas" >&2
     exit 1
   fi
 done
@@ -48,21 +48,21 @@ printf '1 1 7\n4\n' |
     timeout 180 /usr/lib/wine/wine64 build-windows/bin/fixedstack.exe \
     >"$prefijo/salida" 2>/dev/null || estado=$?
 if [ "$estado" -ne 0 ]; then
-  echo "fixedstack.exe under wine: exit status $estado, expected 0" >&2
+  echo "fixedstack.exe con wine: estado $estado, se esperaba 0" >&2
   exit 1
 fi
 tr -d '\r\f' <"$prefijo/salida" >"$prefijo/lineas"
 fallos=0
 for linea in "4. FIN" "Cola: " "7 -1 -1 -1 -1 -1 -1 -1 -1 -1 " "Pila: " \
   "-1 -1 -1 -1 -1 -1 -1 -1 -1 -1 "; do
-  grep -qxF -- "$linea" "$prefijo/lineas" || { echo "missing line: '$linea'" >&2; fallos=1; }
+  grep -qxF -- "$linea" "$prefijo/lineas" || { echo "falta la línea «$linea»" >&2; fallos=1; }
 done
 # El menú vuelve una vez tras el PUSH, detrás del texto de la pausa.
 [ "$(grep -cF "1. PUSH: insertar un elemento" "$prefijo/lineas")" -eq 2 ] ||
-  { echo "the menu is not shown twice" >&2; fallos=1; }
+  { echo "el menú no se muestra dos veces" >&2; fallos=1; }
 if [ "$fallos" -ne 0 ]; then
-  echo "fixedstack.exe under wine wrote (cat -A):" >&2
+  echo "fixedstack.exe con wine escribió (cat -A):" >&2
   cat -A "$prefijo/salida" >&2
   exit 1
 fi
-echo "windows: $(ls build-windows/bin/*.exe | wc -l) programs cross-compiled, $(basename "$zip") checked; fixedstack.exe ran to FIN under wine"
+echo "windows: $(ls build-windows/bin/*.exe | wc -l) programas compilados desde Linux, $(basename "$zip") comprobado; fixedstack.exe llegó a su final con wine"
