@@ -10,7 +10,8 @@
 #   make lint                       clang-tidy y cppcheck; falla si encuentran algo
 #   make bench                      mide sesiones guionizadas de los programas
 # PRESET elige un preset de configuración de CMakePresets.json (default si no).
-# Antes de configurar, tools/preparar.sh instala lo que falte para cada orden.
+# Cada orden instala antes, con tools/preparar.sh, lo que le falte, sea cual
+# sea la orden que se dio antes (.ci/preparar.py lo comprueba).
 
 PROGRAM ?= fixedstack
 PRESET ?= default
@@ -91,6 +92,7 @@ install: programs
 	@cmake -DBUILD_DIR=$(BUILD_DIR) -DPREFIX="$(PREFIX)" -P cmake/Instalar.cmake
 
 uninstall:
+	@$(PREPARAR) programas
 	@cmake -DPREFIX="$(PREFIX)" -P cmake/Desinstalar.cmake
 
 # El paquete queda en la carpeta de compilación, y su ruta es lo único que
@@ -127,8 +129,9 @@ clean:
 #   make web-serve [PUERTO=8000]  la sirve en http://localhost:PUERTO/
 #   make test-web             la prueba en un Chromium sin ventana
 #   make bench-web            mide lo que carga y cuánto tarda la primera pantalla
-# web/preparar.sh instala antes lo que falte (con tools/preparar.sh): Emscripten,
-# node y npm con los paquetes de web/package-lock.json, y Chromium para probar.
+# web/preparar.sh instala antes lo que falte (con tools/preparar.sh): CMake y
+# Ninja, Emscripten, node y npm con los paquetes de web/package-lock.json, y
+# Chromium para probar.
 PUERTO ?= 8000
 
 .PHONY: web web-serve test-web bench-web

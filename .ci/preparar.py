@@ -6,7 +6,13 @@ máquina: un apt-get, un sudo y un id de mentira que apuntan sus llamadas, un
 cmake que dice la versión que se le pida y las demás como ficheros vacíos.
 El apt-get de mentira «instala» un paquete creando su orden. Se comprueban
 el estado de salida, lo que se escribe y las llamadas a apt-get y a sudo.
+
+Después, para cada objetivo de make, que los grupos que pide (él o los
+scripts que llama) cubren las órdenes que usa su receta: USOS dice cuáles
+son, y cada objetivo del Makefile ha de tener ahí su fila.
 """
+
+import re
 
 import os
 import shutil
@@ -127,10 +133,94 @@ def caso(nombre, ordenes, root, grupos, estado, trozos, llamadas):
     return not fallos
 
 
+# Lo que usa la receta de cada objetivo de make, directamente o con los
+# scripts que llama, con los nombres de la columna de comprobaciones de
+# tools/preparar.sh.
+COMPILAR = ["c++", "cmake", "ninja"]
+PRUEBAS = COMPILAR + ["python3", "valgrind", "/usr/include/gtest/gtest.h"]
+PAGINA = ["cmake", "ninja", "emcc", "/usr/share/nodejs/acorn", "node", "npm"]
+USOS = {
+    "all": COMPILAR, "configure": COMPILAR, "build": COMPILAR,
+    "programs": COMPILAR, "install": COMPILAR, "run": COMPILAR + ["perl"],
+    "test": PRUEBAS, "test-asan": PRUEBAS, "uninstall": ["cmake"],
+    "package": COMPILAR + ["file", "dpkg-shlibdeps"],
+    "windows": ["cmake", "ninja", "x86_64-w64-mingw32-g++"],
+    "lint": COMPILAR + ["clang-tidy", "cppcheck", "jq"],
+    "bench": COMPILAR + ["python3", "strace", "/usr/bin/time"],
+    "clean": [], "web": PAGINA, "web-serve": PAGINA + ["python3"],
+    "test-web": PAGINA + ["chromium"], "bench-web": PAGINA + ["chromium"],
+}
+
+
+def comprobaciones():
+    """Grupo: las comprobaciones de sus líneas en tools/preparar.sh."""
+    with open(os.path.join(RAIZ, "tools", "preparar.sh")) as fuente:
+        tabla = fuente.read().split("necesidades='")[1].split("'")[0]
+    grupos = {}
+    for linea in tabla.strip().splitlines():
+        grupo, comprobacion, _ = linea.split()
+        grupos.setdefault(grupo, []).extend(comprobacion.split("|"))
+    return grupos
+
+
+def grupos_pedidos(arbol, objetivo):
+    """Los grupos que piden a tools/preparar.sh la receta de `objetivo` y los
+    scripts que llama, en una copia del árbol donde preparar.sh solo apunta
+    sus grupos y falla, y así el script que lo llamó se detiene: make -n
+    muestra la receta sin hacerla, y de ella se da cada `bash ...`."""
+    registro = os.path.join(arbol, "grupos")
+    open(registro, "w").close()
+    receta = subprocess.run(["make", "-n", "--no-print-directory", objetivo],
+                            cwd=arbol, capture_output=True, text=True,
+                            check=True).stdout
+    for linea in receta.splitlines():
+        if linea.startswith("bash "):
+            subprocess.run(["bash", "-c", linea], cwd=arbol, check=False,
+                           env=dict(os.environ, REGISTRO=registro),
+                           stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL)
+    with open(registro) as fichero:
+        return fichero.read().split()
+
+
+def objetivos_cubiertos():
+    """Da los fallos: un objetivo del Makefile sin fila en USOS, o uno al que
+    sus grupos no le traen algo que usa."""
+    with open(os.path.join(RAIZ, "Makefile")) as fuente:
+        makefile = fuente.read().replace("\\\n", " ")
+    objetivos = set()
+    for linea in re.findall(r"^\.PHONY:(.*)$", makefile, re.M):
+        objetivos.update(linea.split())
+    fallos = [f"make {o}: añade a USOS de {__file__} lo que usa"
+              for o in sorted(objetivos - USOS.keys())]
+    traen = comprobaciones()
+    with tempfile.TemporaryDirectory() as arbol:
+        for fichero in ("Makefile", "web/construir.sh", "web/preparar.sh"):
+            os.makedirs(os.path.join(arbol, os.path.dirname(fichero)),
+                        exist_ok=True)
+            shutil.copy(os.path.join(RAIZ, fichero),
+                        os.path.join(arbol, fichero))
+        os.mkdir(os.path.join(arbol, "tools"))
+        with open(os.path.join(arbol, "tools", "preparar.sh"), "w") as stub:
+            stub.write('echo "$@" >>"$REGISTRO"\nexit 1\n')
+        for objetivo in sorted(objetivos & USOS.keys()):
+            grupos = grupos_pedidos(arbol, objetivo)
+            cubre = {c for g in grupos for c in traen.get(g, [])}
+            faltan = [u for u in USOS[objetivo] if u not in cubre]
+            if faltan:
+                fallos.append(f"make {objetivo}: sus grupos ({' '.join(grupos)})"
+                              f" no traen {', '.join(faltan)}")
+    return fallos
+
+
 def main():
     aprobados = sum(caso(*c) for c in CASOS)
-    print(f"preparar: {aprobados} pasados, {len(CASOS) - aprobados} fallidos")
-    return 0 if aprobados == len(CASOS) else 1
+    fallos = objetivos_cubiertos()
+    for fallo in fallos:
+        print(f"preparar: {fallo}", file=sys.stderr)
+    print(f"preparar: {aprobados} pasados, {len(CASOS) - aprobados} fallidos;"
+          f" {len(USOS)} objetivos de make, {len(fallos)} sin lo que usan")
+    return 0 if aprobados == len(CASOS) and not fallos else 1
 
 
 if __name__ == "__main__":
