@@ -71,28 +71,17 @@ fi
 
 dpkg -i "$deb" >/dev/null
 
-# Un PUSH de 7 en la cola y FIN, por una tubería: cada borrado escribe un
-# salto de página, y la pausa, su texto y un salto de línea, sin esperar.
-menu=("1. PUSH: insertar un elemento" "2. POP: sacar un elemento"
-  "3. DELETE: borrar todos los elementos" "4. FIN")
-{
-  printf '%s\n' "${menu[@]}"
-  printf '\fQue quieres usar cola(1), pila(2)? Que numero quieres introducir? \n'
-  printf 'Cola: \n7 -1 -1 -1 -1 -1 -1 -1 -1 -1 \n\n'
-  printf 'Pila: \n-1 -1 -1 -1 -1 -1 -1 -1 -1 -1 \n'
-  printf 'Presione una tecla para continuar . . . \n\f'
-  printf '%s\n' "${menu[@]}"
-  printf '\f'
-} >"$tmp/esperada"
+# Una transcripción por una tubería: su salida, byte a byte.
+transcripcion=tests/fixedstack/transcripts/ejemplo
 estado=0
-printf '1 1 7\n4\n' | /usr/bin/fixedstack >"$tmp/salida" || estado=$?
+cat "$transcripcion.in" | /usr/bin/fixedstack >"$tmp/salida" || estado=$?
 if [ "$estado" -ne 0 ]; then
   echo "fixedstack instalado: estado $estado, se esperaba 0" >&2
   exit 1
 fi
-if ! cmp -s "$tmp/esperada" "$tmp/salida"; then
-  echo "fixedstack instalado: salida inesperada (cat -A):" >&2
-  diff <(cat -A "$tmp/esperada") <(cat -A "$tmp/salida") >&2 || true
+if ! cmp -s "$transcripcion.out" "$tmp/salida"; then
+  echo "fixedstack instalado: la salida no es $transcripcion.out (cat -A):" >&2
+  diff <(cat -A "$transcripcion.out") <(cat -A "$tmp/salida") >&2 || true
   exit 1
 fi
 

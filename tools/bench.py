@@ -39,6 +39,10 @@ import tempfile
 import termios
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                "..", "tests"))
+import programas  # tests/programas.py: lo que se sabe de cada programa
+
 ACCIONES = 20000
 # Acciones por segundo que cada programa debería alcanzar en la máquina del
 # proyecto.
@@ -281,7 +285,7 @@ class Terminal:
                                         preexec_fn=controlar, env=entorno)
         os.close(esclavo)
         self.recibido = bytearray()
-        self.visto = 0  # bytes de `recibido` que esperar ya ha encontrado
+        self.visto = 0  # bytes de `recibido` en la última espera
 
     def leer(self, plazo):
         """Recoge lo que el programa escribe en `plazo` segundos; False
@@ -296,29 +300,24 @@ class Terminal:
         self.recibido += datos
         return bool(datos)
 
-    def esperar(self, texto, plazo=5.0):
-        """Lee hasta que `texto` llega tras lo último encontrado y el
-        programa duerme, esperando entrada, sin que cambie su cuenta de
-        escrituras."""
+    def esperar(self, plazo=5.0):
+        """Lee hasta que el programa, tras mostrar algo desde la última
+        espera, duerme esperando entrada sin que cambie su cuenta de
+        escrituras; da esa cuenta."""
         limite = time.monotonic() + plazo
-        clave = texto.encode()
-        while True:
-            posicion = self.recibido.find(clave, self.visto)
-            if posicion >= 0:
-                break
-            if time.monotonic() > limite or not self.leer(0.05):
-                sys.exit(f"fixedstack en un terminal: no llegó {texto!r}; "
-                         f"mostró {bytes(self.recibido[self.visto:])!r}")
-        self.visto = posicion + len(clave)
         pid = self.proceso.pid
         anterior = None
         while True:
             self.leer(0.005)
             actual = leer_contador(pid, "syscw")
-            if estado_proceso(pid) == "S" and actual == anterior:
+            if len(self.recibido) > self.visto and \
+                    estado_proceso(pid) == "S" and actual == anterior:
+                self.visto = len(self.recibido)
                 return actual
             if time.monotonic() > limite:
-                sys.exit("fixedstack en un terminal: no espera")
+                sys.exit("fixedstack en un terminal: no muestra nada y "
+                         "espera, o no espera; mostró "
+                         f"{bytes(self.recibido[self.visto:])!r}")
             anterior = actual
 
     def en_modo_tecla(self, plazo=2.0):
@@ -360,27 +359,25 @@ def escrituras_en_terminal(programa, empujes):
     escrituras por PUSH, las de antes de cada espera de los PUSH como
     (espera, escrituras), las del arranque y las del final, y si cada byte
     escrito llegó al terminal."""
-    fin_menu = "4. FIN\n"
     terminal = Terminal(programa)
-    inicio = terminal.esperar(fin_menu)
+    inicio = terminal.esperar()
     antes = inicio
     esperas = []
     for paso in range(empujes):
         contenedor = str(paso % 2 + 1)
-        for respuesta, siguiente, espera in (
-                ("1", "cola(1), pila(2)? ", "el contenedor"),
-                (contenedor, "introducir? ", "el número"),
-                (str(100 + paso), "continuar . . . ", "la tecla de la pausa"),
-                ("", fin_menu, "la opción del menú")):
+        for respuesta, espera in (
+                ("1", "el contenedor"), (contenedor, "el número"),
+                (str(100 + paso), "la tecla de la pausa"),
+                ("", "la opción del menú")):
             if respuesta:
                 terminal.teclear(respuesta + "\n")
             else:
                 terminal.en_modo_tecla()
                 terminal.teclear("k")
-            ahora = terminal.esperar(siguiente)
+            ahora = terminal.esperar()
             esperas.append((espera, ahora - antes))
             antes = ahora
-    terminal.teclear("4\n")
+    terminal.teclear(f"{programas.opciones('fixedstack')}\n")
     total, escrito, estado = terminal.terminar()
     if estado != 0:
         sys.exit(f"fixedstack en un terminal terminó con estado {estado}")

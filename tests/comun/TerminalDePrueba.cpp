@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <fstream>
+#include <string>
 #include <thread>
 
 namespace {
@@ -128,6 +130,24 @@ void prepararPrograma(int terminal, const Arranque& arranque) {
   }
 }
 
+// La letra del estado de un proceso en /proc/PID/stat (S: dormido) y su
+// cuenta de llamadas write en /proc/PID/io; un estado vacío si ya no existe.
+void estadoDe(pid_t pid, std::string& estado, long& escrituras) {
+  const std::string carpeta = "/proc/" + std::to_string(pid);
+  std::ifstream stat(carpeta + "/stat");
+  std::string linea;
+  std::getline(stat, linea);
+  const size_t cierre = linea.rfind(')');
+  estado = cierre == std::string::npos ? "" : linea.substr(cierre + 2, 1);
+  std::ifstream io(carpeta + "/io");
+  for (std::string campo; io >> campo >> escrituras;) {
+    if (campo == "syscw:") {
+      return;
+    }
+  }
+  estado.clear();
+}
+
 }  // namespace
 
 std::string enTerminal(const std::string& texto) {
@@ -147,7 +167,8 @@ TerminalDePrueba::TerminalDePrueba(const termios* modo)
       estados_(-1),
       guardian_(-1),
       programa_(-1),
-      terminado_(false) {
+      terminado_(false),
+      escrituras_(0) {
   if (openpty(&maestro_, &esclavo_, nullptr, modo, nullptr) != 0) {
     maestro_ = -1;
     esclavo_ = -1;
@@ -327,6 +348,29 @@ void TerminalDePrueba::recogerSalida(int esperaMs) {
     leerMaestro(resta);
   }
   while (leerMaestro(0)) {
+  }
+}
+
+bool TerminalDePrueba::esperarEspera(int esperaMs) {
+  const auto limite = limiteTras(esperaMs);
+  long anteriores = -1;
+  for (;;) {
+    leerMaestro(2);
+    std::string estado;
+    long escrituras = 0;
+    estadoDe(programa_, estado, escrituras);
+    if (estado.empty() || estado == "Z" || estado == "X" || estado == "T" ||
+        estado == "t") {
+      return false;  // terminado o parado
+    }
+    if (estado == "S" && escrituras > escrituras_ && escrituras == anteriores) {
+      escrituras_ = escrituras;
+      return true;
+    }
+    if (restanteMs(limite) == 0) {
+      return false;
+    }
+    anteriores = escrituras;
   }
 }
 

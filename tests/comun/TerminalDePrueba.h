@@ -85,6 +85,12 @@ class TerminalDePrueba {
   // Lee lo que escribe el programa durante `esperaMs`.
   void recogerSalida(int esperaMs);
 
+  // Lee lo que escribe el programa hasta que espera entrada: duerme, ha
+  // escrito desde la espera anterior (cada espera va tras su escritura) y su
+  // cuenta de escrituras no cambia. Las cuentas son las de /proc (Linux).
+  // Devuelve false si antes termina o se para, o si pasa `esperaMs`.
+  bool esperarEspera(int esperaMs = kEsperaMs);
+
   // Todo lo que el terminal ha mostrado: la salida del programa y el eco.
   const std::string& salida() const { return salida_; }
 
@@ -115,9 +121,10 @@ class TerminalDePrueba {
   int esclavo_;  // el lado esclavo, abierto para leer el modo cuando sea
   int estados_;  // lado de lectura de la tubería con los estados del guardián
 
-  pid_t guardian_;  // el guardián, hijo de la prueba; -1 antes de `lanzar`
-  pid_t programa_;  // el programa, hijo del guardián; -1 hasta que se sabe
-  bool terminado_;  // ya se ha recibido el fin del programa
+  pid_t guardian_;   // el guardián, hijo de la prueba; -1 antes de `lanzar`
+  pid_t programa_;   // el programa, hijo del guardián; -1 hasta que se sabe
+  bool terminado_;   // ya se ha recibido el fin del programa
+  long escrituras_;  // las escrituras del programa en su última espera
 
   std::string salida_;
 };
@@ -126,9 +133,5 @@ class TerminalDePrueba {
 // cada fin de línea como retorno de carro y salto de línea; un fin de
 // entrada tecleado (Ctrl+D) no muestra nada.
 std::string enTerminal(const std::string& texto);
-
-// El aviso con que la pausa de la consola espera su tecla.
-inline const std::string kAvisoDePausa =
-    "Presione una tecla para continuar . . . ";
 
 #endif  // TESTS_COMUN_TERMINALDEPRUEBA_H_
