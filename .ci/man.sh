@@ -39,8 +39,9 @@ for pagina in man/*.1; do
   fi
 done
 
-# Los ejemplos, con los programas de la compilación del preset ci.
-preset=${PRESET:-ci}
+# Los ejemplos, con los programas de la compilación de make test (PRESET
+# elige otra).
+preset=${PRESET:-default}
 make --no-print-directory programs PRESET="$preset" >/dev/null
 bin=build-$preset/bin
 if [ "$preset" = default ]; then bin=build/bin; fi

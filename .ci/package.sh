@@ -8,9 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/preparar.sh paquete lintian man
 
-# Se empaqueta la compilación del preset ci, la que acaban de hacer las
-# pruebas.
-preset=${PRESET:-ci}
+# Se empaqueta la compilación de make test, la que acaban de hacer las
+# pruebas (PRESET elige otra).
+preset=${PRESET:-default}
 bin=build-$preset/bin
 if [ "$preset" = default ]; then bin=build/bin; fi
 deb=$(make --no-print-directory package PRESET="$preset" | tail -n 1)

@@ -48,6 +48,8 @@ done
 
 mapfile -t ordenados < <(printf '%s\n' "${tiempos[@]}" | sort -n)
 segundos() { printf '%d,%01d s' "$(($1 / 1000))" "$(($1 % 1000 / 100))"; }
-echo "primer menú de fixedstack desde un clon recién hecho, $veces veces:" \
+vez=veces
+if [ "$veces" -eq 1 ]; then vez=vez; fi
+echo "primer menú de fixedstack desde un clon recién hecho, $veces $vez:" \
   "mínimo $(segundos "${ordenados[0]}"), mediana" \
   "$(segundos "${ordenados[$((veces / 2))]}"), máximo $(segundos "${ordenados[-1]}")"
