@@ -424,7 +424,8 @@ TEST(PantallaEnTerminal, SiLaPantallaNoSaleElModoNoCambia) {
       {"tubería sin lector", true, SIGPIPE, nullptr},
       {"tubería sin lector, SIGPIPE ignorada", true, SIGPIPE, "Tubería rota"},
       {"fichero sin sitio", false, SIGXFSZ, nullptr},
-      {"fichero sin sitio, SIGXFSZ ignorada", false, SIGXFSZ, "File too large"},
+      {"fichero sin sitio, SIGXFSZ ignorada", false, SIGXFSZ,
+       "Fichero demasiado grande"},
   };
   for (const Caso& caso : casos) {
     SCOPED_TRACE(caso.nombre);
