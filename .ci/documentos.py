@@ -339,6 +339,8 @@ def servir_pagina(orden):
     return fallos
 
 
+INSTALAR = una_vez(instalar_y_desinstalar)
+
 # Cada orden de los documentos y su comprobación. El orden importa: make run
 # compila lo que usan las siguientes, y make test, las pruebas de ctest.
 ORDENES = {
@@ -371,13 +373,13 @@ ORDENES = {
         como="bash tools/hasta_el_menu.sh 1",
         contiene=["primer menú de fixedstack desde un clon recién hecho, "
                   "1 vez"]),
-    "make install": una_vez(instalar_y_desinstalar),
-    "make uninstall": una_vez(instalar_y_desinstalar),
+    "make install": INSTALAR,
+    "make uninstall": INSTALAR,
     "sudo make install PREFIX=/usr/local": por_ci(
         ".ci/package.sh", "instalar install PRESET="),
     "sudo make uninstall PREFIX=/usr/local": por_ci(
         ".ci/package.sh", "instalar uninstall PRESET="),
-    "man fixedstack": una_vez(instalar_y_desinstalar),
+    "man fixedstack": INSTALAR,
     "make package": por_ci(".ci/package.sh", "make --no-print-directory "
                            "package"),
     "cmake --preset default -DPACKAGE_MAINTAINER=\"Ana Ruiz "
@@ -385,6 +387,7 @@ ORDENES = {
     "make bench": ejecutar(contiene=["acciones por sesión"]),
     "make clean": limpiar,
     "make test PRESET=ci": por_ci(".ci/run", "cmake --preset ci -B build"),
+    "cmake --preset ci -B build": por_ci(".ci/run"),
     "make test-asan": por_ci(".ci/run"),
     "make lint": por_ci(".ci/run"),
     "bash .ci/package.sh": por_ci(".ci/run"),
