@@ -40,7 +40,7 @@ MENU_FIXEDSTACK = programas.espera("fixedstack")
 PRIMERA_DE_GROWSTACK = programas.espera("growstack").rstrip()
 
 
-def programas():
+def lista_de_programas():
     """La lista de programas que la configuración escribió en build/."""
     with open(os.path.join(RAIZ, "build", "programas.txt")) as lista:
         return lista.read().split()
@@ -419,16 +419,16 @@ ORDENES = {
 
 # Lo que los documentos afirman sin mostrar la orden que lo comprueba.
 AFIRMACIONES = {
-    "an unknown name is refused with the list of programs": lambda _:
+    "un nombre desconocido se rechaza con la lista de programas": lambda _:
         ejecutar(estado=2, como="make run nada </dev/null", contiene=[
             "No hay ningún programa llamado «nada». Programas: "
-            + " ".join(programas())])(_),
-    "7,5 at a whole number gives 7, and ,5 goes to the next question":
+            + " ".join(lista_de_programas())])(_),
+    "7,5 donde va un entero da 7, y ,5 va a la pregunta siguiente":
         lambda _: igual_que("printf '1 1 7 ,5\\n4\\n' | build/bin/fixedstack")(
             "printf '1 1 7,5\\n4\\n' | build/bin/fixedstack"),
-    "make run: Ctrl+Z stops the program and make until fg": lambda _:
+    "make run: Ctrl+Z para el programa y make hasta fg": lambda _:
         parar_y_seguir("make run"),
-    "Ctrl+D ends a menu program with a line end and status 0": lambda _:
+    "Ctrl+D termina un programa de menú con un fin de línea y estado 0": lambda _:
         igual_que("cat tests/fixedstack/transcripts/fin_en_un_push.out")(
             "printf '1 1' | build/bin/fixedstack"),
 }
