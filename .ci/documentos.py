@@ -278,19 +278,16 @@ def responsable_propio(orden):
 def instalar_y_desinstalar(orden):
     """make install y make uninstall en HOME, sin sudo; man halla la página a
     través del PATH. Con PREFIX los prueba .ci/package.sh."""
-    fallos = []
-    for instalar, desinstalar, carpeta in [
-            ("make install", "make uninstall", os.path.join(CASA, ".local"))]:
-        fallos += ejecutar(entorno={"HOME": CASA}, como=instalar)(instalar)
-        estado, pagina = dar("MANPAGER=cat man fixedstack", entorno={
-            "HOME": CASA, "PATH": carpeta + "/bin:" + os.environ["PATH"]})
-        if estado != 0 or "fixedstack \u2010 " not in pagina and \
-                "fixedstack - " not in pagina:
-            fallos.append(f"man fixedstack tras {instalar}: {pagina[:300]}")
-        fallos += ejecutar(entorno={"HOME": CASA},
-                           como=desinstalar)(desinstalar)
-        if os.path.exists(carpeta):
-            fallos.append(f"{desinstalar} dejó {carpeta}")
+    carpeta = os.path.join(CASA, ".local")
+    fallos = ejecutar(entorno={"HOME": CASA}, como="make install")(orden)
+    estado, pagina = dar("MANPAGER=cat man fixedstack", entorno={
+        "HOME": CASA, "PATH": carpeta + "/bin:" + os.environ["PATH"]})
+    if estado != 0 or "fixedstack \u2010 " not in pagina and \
+            "fixedstack - " not in pagina:
+        fallos.append(f"man fixedstack tras make install: {pagina[:300]}")
+    fallos += ejecutar(entorno={"HOME": CASA}, como="make uninstall")(orden)
+    if os.path.exists(carpeta):
+        fallos.append(f"make uninstall dejó {carpeta}")
     return fallos
 
 
