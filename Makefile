@@ -10,7 +10,8 @@
 #   make lint                       clang-tidy y cppcheck; falla si encuentran algo
 #   make bench                      mide sesiones guionizadas de los programas
 # PRESET elige un preset de configuración de CMakePresets.json (default si no).
-# Antes de configurar, tools/preparar.sh instala lo que falte para cada orden.
+# Cada orden instala antes, con tools/preparar.sh, lo que le falte, sea cual
+# sea la orden que se dio antes (.ci/preparar.py lo comprueba).
 
 PROGRAM ?= fixedstack
 PRESET ?= default
@@ -48,13 +49,13 @@ all: build
 
 # Se configura en silencio: solo se ven los avisos de CMake (una herramienta
 # de las pruebas que falta, por ejemplo), sin los colores que les pone en
-# una terminal, y todo el registro si falla. Sin Ninja, la primera
+# un terminal, y todo el registro si falla. Sin Ninja, la primera
 # configuración usa el generador de Makefiles.
 configure:
 	@$(PREPARAR) programas $(GRUPOS_$(PRESET)) $(GRUPOS)
 	@mkdir -p $(BUILD_DIR)
 	@[ -f $(BUILD_DIR)/CMakeCache.txt ] || \
-	  echo "Configuring $(BUILD_DIR)/ (preset $(PRESET))"
+	  echo "Configurando $(BUILD_DIR)/ (preset $(PRESET))"
 	@generador=; [ -f $(BUILD_DIR)/CMakeCache.txt ] || \
 	  command -v ninja >/dev/null || generador="Unix Makefiles"; \
 	cmake --preset $(PRESET) $${generador:+-G "$$generador"} \
@@ -64,7 +65,7 @@ configure:
 	  sed -n '/^Consolas: /p; /^CMake Warning/,/^$$/p' >&2
 
 # La compilación muestra su avance: con Ninja, una línea [n/m] que se
-# reescribe en una terminal.
+# reescribe en el terminal.
 build: configure
 	@cmake --build --preset $(PRESET)
 
@@ -76,7 +77,7 @@ programs: configure
 # programa se arranca en primer plano: ver tools/primer_plano.pl.
 run: configure
 	@grep -qxF -- '$(PROGRAM)' $(BUILD_DIR)/programas.txt || { \
-	  echo "Unknown program '$(PROGRAM)'. Programs:" \
+	  echo "No hay ningún programa llamado «$(PROGRAM)». Programas:" \
 	    $$(cat $(BUILD_DIR)/programas.txt) >&2; exit 2; }
 	@cmake --build --preset $(PRESET) --target $(PROGRAM)
 	@perl tools/primer_plano.pl $(BUILD_DIR)/bin/$(PROGRAM)
@@ -91,6 +92,7 @@ install: programs
 	@cmake -DBUILD_DIR=$(BUILD_DIR) -DPREFIX="$(PREFIX)" -P cmake/Instalar.cmake
 
 uninstall:
+	@$(PREPARAR) programas
 	@cmake -DPREFIX="$(PREFIX)" -P cmake/Desinstalar.cmake
 
 # El paquete queda en la carpeta de compilación, y su ruta es lo único que
@@ -127,8 +129,9 @@ clean:
 #   make web-serve [PUERTO=8000]  la sirve en http://localhost:PUERTO/
 #   make test-web             la prueba en un Chromium sin ventana
 #   make bench-web            mide lo que carga y cuánto tarda la primera pantalla
-# web/preparar.sh instala antes lo que falte (con tools/preparar.sh): Emscripten,
-# node y npm con los paquetes de web/package-lock.json, y Chromium para probar.
+# web/preparar.sh instala antes lo que falte (con tools/preparar.sh): CMake y
+# Ninja, Emscripten, node y npm con los paquetes de web/package-lock.json, y
+# Chromium para probar.
 PUERTO ?= 8000
 
 .PHONY: web web-serve test-web bench-web

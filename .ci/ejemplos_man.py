@@ -80,7 +80,8 @@ def main():
     for pagina in sys.argv[1:]:
         encontrados = bloques(pagina)
         if len(encontrados) < 2:
-            print(f"{pagina}: EJEMPLO has no command and output blocks",
+            print(f"{pagina}: EJEMPLO no tiene un bloque de orden y otro de "
+                  "salida",
                   file=sys.stderr)
             fallos += 1
             continue
@@ -91,12 +92,13 @@ def main():
         escrito = juntar_en_blanco(recortar(
             [linea.rstrip() for linea in resultado.stdout.split("\n")]))
         if resultado.returncode != 0 or not contiene(escrito, vista):
-            print(f"{pagina}: the example does not show what `{orden}` "
-                  f"writes (status {resultado.returncode}); it writes:",
+            print(f"{pagina}: el ejemplo no muestra lo que escribe `{orden}` "
+                  f"(estado {resultado.returncode}); escribe:",
                   file=sys.stderr)
             print("\n".join(escrito), file=sys.stderr)
             fallos += 1
-    print(f"man examples: {len(sys.argv) - 1 - fallos} passed, {fallos} failed")
+    print(f"ejemplos de man: {len(sys.argv) - 1 - fallos} pasados, "
+          f"{fallos} fallidos")
     return 1 if fallos else 0
 
 

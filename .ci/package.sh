@@ -8,9 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/preparar.sh paquete lintian man
 
-# Se empaqueta la compilación del preset ci, la que acaban de hacer las
-# pruebas.
-preset=${PRESET:-ci}
+# Se empaqueta la compilación de make test, la que acaban de hacer las
+# pruebas (PRESET elige otra).
+preset=${PRESET:-default}
 bin=build-$preset/bin
 if [ "$preset" = default ]; then bin=build/bin; fi
 deb=$(make --no-print-directory package PRESET="$preset" | tail -n 1)
@@ -21,7 +21,7 @@ trap 'rm -rf "$tmp"; dpkg -r "$paquete" >/dev/null 2>&1 || true' EXIT
 # Ningún error, aviso ni nota de lintian salvo los que anula, cada uno con
 # su motivo, cmake/lintian-overrides.
 if ! lintian --info --fail-on error,warning,info "$deb" >"$tmp/lintian" 2>&1; then
-  echo "lintian on $deb:" >&2
+  echo "lintian sobre $deb:" >&2
   cat "$tmp/lintian" >&2
   exit 1
 fi
@@ -38,13 +38,13 @@ echo "./usr/share/lintian/overrides/$paquete" >>"$tmp/esperado"
 sort -o "$tmp/esperado" "$tmp/esperado"
 dpkg-deb -c "$deb" | awk '{print $NF}' | grep -v '/$' | sort >"$tmp/contenido"
 if ! cmp -s "$tmp/esperado" "$tmp/contenido"; then
-  echo "$deb: contents differ from the programs built:" >&2
+  echo "$deb: lo que guarda no son los programas compilados:" >&2
   diff "$tmp/esperado" "$tmp/contenido" >&2 || true
   exit 1
 fi
 for campo in Version Maintainer Section Depends Description; do
   if [ -z "$(dpkg-deb -f "$deb" "$campo")" ]; then
-    echo "$deb: no $campo field" >&2
+    echo "$deb: falta el campo $campo" >&2
     exit 1
   fi
 done
@@ -57,7 +57,7 @@ zcat "$doc/changelog.Debian.gz" >"$tmp/changelog"
 for campo in Version Maintainer; do
   if [ "$(dpkg-parsechangelog -l "$tmp/changelog" -S "$campo")" != \
     "$(dpkg-deb -f "$deb" "$campo")" ]; then
-    echo "$deb: changelog.Debian's $campo differs from the package's" >&2
+    echo "$deb: el campo $campo de changelog.Debian no es el del paquete" >&2
     exit 1
   fi
 done
@@ -65,34 +65,23 @@ done
 if ! diff <(sed -n '/^License: Expat$/,$p' "$doc/copyright" | tail -n +2 |
   sed 's/^ //; s/^\.$//' | tr -s ' \n' ' ') \
   <(tail -n +5 LICENSE | tr -s ' \n' ' ') >/dev/null; then
-  echo "$deb: the copyright file's licence differs from LICENSE" >&2
+  echo "$deb: la licencia del fichero copyright no es la de LICENSE" >&2
   exit 1
 fi
 
 dpkg -i "$deb" >/dev/null
 
-# Un PUSH de 7 en la cola y FIN, por una tubería: cada borrado escribe un
-# salto de página, y la pausa, su texto y un salto de línea, sin esperar.
-menu=("1. PUSH: insertar un elemento" "2. POP: sacar un elemento"
-  "3. DELETE: borrar todos los elementos" "4. FIN")
-{
-  printf '%s\n' "${menu[@]}"
-  printf '\fQue quieres usar cola(1), pila(2)? Que numero quieres introducir? \n'
-  printf 'Cola: \n7 -1 -1 -1 -1 -1 -1 -1 -1 -1 \n\n'
-  printf 'Pila: \n-1 -1 -1 -1 -1 -1 -1 -1 -1 -1 \n'
-  printf 'Presione una tecla para continuar . . . \n\f'
-  printf '%s\n' "${menu[@]}"
-  printf '\f'
-} >"$tmp/esperada"
+# Una transcripción por una tubería: su salida, byte a byte.
+transcripcion=tests/fixedstack/transcripts/ejemplo
 estado=0
-printf '1 1 7\n4\n' | /usr/bin/fixedstack >"$tmp/salida" || estado=$?
+cat "$transcripcion.in" | /usr/bin/fixedstack >"$tmp/salida" || estado=$?
 if [ "$estado" -ne 0 ]; then
-  echo "installed fixedstack: exit status $estado, expected 0" >&2
+  echo "fixedstack instalado: estado $estado, se esperaba 0" >&2
   exit 1
 fi
-if ! cmp -s "$tmp/esperada" "$tmp/salida"; then
-  echo "installed fixedstack: unexpected output (cat -A):" >&2
-  diff <(cat -A "$tmp/esperada") <(cat -A "$tmp/salida") >&2 || true
+if ! cmp -s "$transcripcion.out" "$tmp/salida"; then
+  echo "fixedstack instalado: la salida no es $transcripcion.out (cat -A):" >&2
+  diff <(cat -A "$transcripcion.out") <(cat -A "$tmp/salida") >&2 || true
   exit 1
 fi
 
@@ -108,7 +97,7 @@ done
 
 dpkg -r "$paquete" >/dev/null
 if [ -e /usr/bin/fixedstack ]; then
-  echo "/usr/bin/fixedstack left after removing $paquete" >&2
+  echo "/usr/bin/fixedstack sigue ahí tras quitar $paquete" >&2
   exit 1
 fi
 
@@ -127,10 +116,10 @@ instalar() {
 instalar install PRESET="$preset" PREFIX="$raiz/nueva/local"
 for p in "$bin"/*; do
   n=$(basename "$p")
-  [ -x "$raiz/nueva/local/bin/$n" ] || { echo "make install: no $raiz/nueva/local/bin/$n" >&2; exit 1; }
+  [ -x "$raiz/nueva/local/bin/$n" ] || { echo "make install: falta $raiz/nueva/local/bin/$n" >&2; exit 1; }
   pagina=$(PATH="$raiz/nueva/local/bin:$PATH" man -w "$n")
   if [ "$pagina" != "$raiz/nueva/local/share/man/man1/$n.1.gz" ]; then
-    echo "make install: man finds $n's page at '$pagina'" >&2
+    echo "make install: man halla la página de $n en «$pagina»" >&2
     exit 1
   fi
 done
@@ -143,14 +132,15 @@ echo cambiado >>"$raiz/propia/bin/fixedstack"
 instalar uninstall PRESET=sin-compilar PREFIX="$raiz/propia"
 esperado=". ./propia ./propia/bin ./propia/bin/ajeno ./propia/bin/fixedstack "
 if [ "$(quedan)" != "$esperado" ]; then
-  echo "make uninstall left: $(quedan)" >&2
-  echo "expected: $esperado" >&2
+  echo "make uninstall dejó: $(quedan)" >&2
+  echo "se esperaba: $esperado" >&2
   exit 1
 fi
 if [[ "$antes" == *"./nueva"* ]] || [[ "$antes" != *"./propia/share/consolas/instalados.txt"* ]]; then
-  echo "make uninstall of one folder left or took the wrong files: $antes" >&2
+  echo "make uninstall de una carpeta dejó o quitó lo que no debía: $antes" >&2
   exit 1
 fi
 
-echo "package: $deb passed lintian, installed, fixedstack ran to FIN, removed;" \
-  "make uninstall removed what make install put in each folder and nothing else"
+echo "paquete: $deb pasó lintian, se instaló, fixedstack llegó a su final y" \
+  "se quitó; make uninstall quitó lo que make install puso en cada carpeta," \
+  "y nada más"

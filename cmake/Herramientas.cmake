@@ -11,8 +11,8 @@
 # cuando las pasadas por memcheck quedan fuera).
 
 option(TEST_TOOLS_REQUIRED
-  "Fail the configure when a tool of the tests is missing" OFF)
-option(MEMCHECK "Run every transcript under valgrind memcheck too" ON)
+  "Hace fallar la configuración si falta una herramienta de las pruebas" OFF)
+option(MEMCHECK "Pasa también cada transcripción por memcheck de valgrind" ON)
 
 find_package(GTest QUIET)
 find_package(Python3 QUIET COMPONENTS Interpreter)
@@ -53,19 +53,20 @@ if(herramientas_ausentes)
   list(JOIN herramientas_ausentes ", " ausentes)
   list(JOIN paquetes_ausentes " " paquetes)
   if(TEST_TOOLS_REQUIRED)
-    message(FATAL_ERROR "Not found: ${ausentes}, which the tests need "
-      "(TEST_TOOLS_REQUIRED is on). apt-get install ${paquetes}")
+    message(FATAL_ERROR "Faltan herramientas de las pruebas (falta: "
+      "${ausentes}) y TEST_TOOLS_REQUIRED está activado: apt-get install "
+      "${paquetes}")
   endif()
   if(CONSOLAS_TESTS)
-    set(fuera "the memcheck runs are")
+    set(fuera "las pasadas por memcheck quedan")
   else()
-    set(fuera "the tests are")
+    set(fuera "las pruebas quedan")
   endif()
   # NOTICE, no STATUS: `make run` y `make build` lo muestran sobre la
   # compilación.
-  message(NOTICE "Consolas: ${fuera} left out (not found: ${ausentes}); "
-    "the five programs build. make test installs them, or: apt-get install "
-    "${paquetes}")
+  message(NOTICE "Consolas: ${fuera} fuera (falta: ${ausentes}); los cinco "
+    "programas se compilan igual. make test lo instala, o bien: apt-get "
+    "install ${paquetes}")
 endif()
 if(NOT memcheck_posible)
   set(VALGRIND "")

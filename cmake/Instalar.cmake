@@ -100,6 +100,6 @@ file(WRITE "${lista}" "${texto}")
 set(ruta ":$ENV{PATH}:")
 string(FIND "${ruta}" ":${prefijo}/bin:" en_ruta)
 if(en_ruta EQUAL -1)
-  message("Add ${prefijo}/bin to PATH to start the programs by name and "
-    "read their pages with man.")
+  message("Añade ${prefijo}/bin al PATH para arrancar los programas por su "
+    "nombre y leer sus páginas con man.")
 endif()

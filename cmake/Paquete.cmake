@@ -7,7 +7,7 @@ set(CPACK_PACKAGE_VENDOR "Consolas")
 # El responsable es el proyecto mismo. Debian pide una dirección junto al
 # nombre; quien distribuya el paquete pone aquí la suya.
 set(PACKAGE_MAINTAINER "Consolas <consolas@example.org>"
-  CACHE STRING "Maintainer of the package, as \"Name <address>\"")
+  CACHE STRING "Responsable del paquete, como \"Nombre <dirección>\"")
 set(CPACK_PACKAGE_CONTACT "${PACKAGE_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
   "Five Spanish console programs that show classic containers")
@@ -53,7 +53,7 @@ ${texto}")
   add_custom_command(OUTPUT ${comprimido}
     COMMAND ${GZIP_PROGRAMA} -9nkf ${doc}/changelog.Debian
     DEPENDS ${doc}/changelog.Debian
-    COMMENT "Compressing changelog.Debian"
+    COMMENT "Comprimiendo changelog.Debian"
     VERBATIM)
   add_custom_target(changelog_debian ALL DEPENDS ${comprimido})
   add_dependencies(programas changelog_debian)

@@ -2,7 +2,7 @@ include(GNUInstallDirs)
 
 # Las páginas de manual se instalan comprimidas con gzip, como las guarda
 # Debian, si gzip está disponible, y sin comprimir si no; -n hace que el
-# archivo comprimido sea reproducible. Windows no tiene manual, así que allí
+# fichero comprimido sea reproducible. Windows no tiene manual, así que allí
 # no se instalan.
 if(UNIX)
   find_program(GZIP_PROGRAMA gzip)
@@ -35,7 +35,8 @@ function(programa nombre)
 
   set(pagina ${PROJECT_SOURCE_DIR}/man/${nombre}.1)
   if(NOT EXISTS ${pagina})
-    message(FATAL_ERROR "Program ${nombre} has no manual page ${pagina}")
+    message(FATAL_ERROR "El programa ${nombre} no tiene página de manual: "
+      "falta ${pagina}")
   endif()
   if(WIN32)
     return()
@@ -46,7 +47,7 @@ function(programa nombre)
       COMMAND ${CMAKE_COMMAND} -E copy ${pagina} ${PROJECT_BINARY_DIR}/man/${nombre}.1
       COMMAND ${GZIP_PROGRAMA} -9nf ${PROJECT_BINARY_DIR}/man/${nombre}.1
       DEPENDS ${pagina}
-      COMMENT "Compressing manual page ${nombre}.1"
+      COMMENT "Comprimiendo la página de manual ${nombre}.1"
       VERBATIM)
     add_custom_target(${nombre}_man ALL DEPENDS ${comprimida})
     add_dependencies(programas ${nombre}_man)

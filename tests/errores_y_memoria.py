@@ -4,24 +4,25 @@ salida fallan, y que ninguna respuesta larga le hace ocupar mucha memoria.
 
 Uso: errores_y_memoria.py PROGRAMA NOMBRE [--sin-memoria]
 
-Cada fila de CASOS para NOMBRE (el del programa en la lista de la
-compilación) arranca PROGRAMA con la entrada y la salida estándar como dice
-la fila, y comprueba su estado de salida (negativo: la señal que lo mató) y
-la primera línea de su salida de errores. Las filas de errores valen para
-todos los programas. Una fila con límite de memoria le da una respuesta de
-200 MiB por una tubería, a trozos, y cuando el programa, con todo leído,
+Cada fila de CASOS, más las de NOMBRE (el del programa en la lista de la
+compilación) en tests/programas.tsv, arranca PROGRAMA con la entrada y la
+salida estándar como dice la fila, y comprueba su estado de salida
+(negativo: la señal que lo mató) y la primera línea de su salida de errores.
+Las filas de CASOS, las de errores, valen para todos los programas. Una
+respuesta larga de la tabla le da una respuesta de 200 MiB por una tubería,
+a trozos, y cuando el programa, con todo leído,
 espera más entrada, toma su pico de memoria residente (VmHWM en /proc: el
 rusage de un hijo de este script contaría también las páginas del
 intérprete); después llega el fin de la entrada. --sin-memoria se salta esas
 filas (con los sanitizadores un pico no significa nada).
 
-Una fila con salida "lenta" le da la sesión escrita en la fila y lee
-despacio su salida, las dos tuberías sin bloqueo (O_NONBLOCK), como las
+Una sesión "lenta" de la tabla se le da entera y su salida se lee
+despacio, las dos tuberías sin bloqueo (O_NONBLOCK), como las
 dejaría otro programa: ha de llegar entera, igual que con bloqueo, y la
 salida ha de seguir sin bloqueo al final.
 
-Cada programa ha de tener al menos una fila de memoria: si NOMBRE no tiene
-ninguna, la prueba falla y dice qué añadir.
+Cada programa ha de tener al menos una respuesta larga en la tabla: si
+NOMBRE no tiene ninguna, la prueba falla y dice qué añadir.
 """
 
 import array
@@ -35,6 +36,8 @@ import tempfile
 import termios
 import time
 
+import programas
+
 LARGO = 200 * 2**20  # bytes de cada respuesta larga
 TROZO = 2**20        # los que se escriben de una vez
 LIMITE = 8 * 1024    # KiB de pico de memoria residente que admite un programa
@@ -43,52 +46,36 @@ PLAZO = 10.0         # segundos que un programa tiene para esperar o salir
 # El principio de los dos mensajes de error; {} es el nombre del programa.
 ESCRIBIR = "{}: no se puede escribir en la salida: "
 LEER = "{}: no se puede leer la entrada: "
-TODOS = None  # en vez de la tupla de programas: la fila vale para todos
 
-# Una cola y una pila de cien mil huecos: un listado de 600 KB.
-LISTADO_LARGO = b"2\n100000\n0\n1\n1\n7\n4\n"
-
-# (fila, programas, entrada estándar, salida estándar, estado, primera línea
-# de la salida de errores, pico en KiB o None). Una respuesta larga es
-# (antes, unidad, después): la unidad repetida hasta LARGO bytes.
+# (fila, entrada estándar, salida estándar, estado, primera línea de la
+# salida de errores, pico en KiB o None): la entrada o la salida que fallan,
+# en todos los programas.
 CASOS = [
-    # La entrada o la salida que fallan, en todos los programas.
-    ("entrada_vacia", TODOS, "vacia", "nula", 0, "", None),
-    ("salida_llena", TODOS, "vacia", "llena", 1,
-     ESCRIBIR + "No space left on device", None),
-    ("salida_cerrada", TODOS, "vacia", "cerrada", 1,
-     ESCRIBIR + "Bad file descriptor", None),
-    ("tuberia_rota_ignorada", TODOS, "vacia", "rota_ignorada", 1,
-     ESCRIBIR + "Broken pipe", None),
-    ("tuberia_rota", TODOS, "vacia", "rota", -signal.SIGPIPE, "", None),
-    ("entrada_directorio", TODOS, "directorio", "nula", 1,
-     LEER + "Is a directory", None),
-    ("entrada_cerrada", TODOS, "cerrada", "nula", 1,
-     LEER + "Bad file descriptor", None),
-    # Descriptores sin bloqueo: el programa espera igual, sin perder nada.
-    ("listado_sin_bloqueo", ("growstack",), LISTADO_LARGO, "lenta", 0, "", None),
-    # Una respuesta larga en cada clase de lectura de cada programa.
-    ("opcion_de_cifras", ("growstack",), (b"", b"9", b"\n"), "nula", 0, "",
-     LIMITE),
-    ("opcion_de_letras", ("nodelist",), (b"", b"a", b"\n"), "nula", 0, "",
-     LIMITE),
-    ("numero_de_cifras", ("fixedstack",), (b"1\n1\n", b"7", b"\n"), "nula", 0,
-     "", LIMITE),
-    ("linea_descartada", ("fixedstack",), (b"1\n1\nx", b" palabra", b"\n"),
-     "nula", 0, "", LIMITE),
-    ("color_largo", ("shapestack",), (b"1\n1\n1\n", b"r", b"\n2\n"), "nula",
-     0, "", LIMITE),
-    ("lado_de_cifras", ("shapestack",), (b"1\n1\n1\nrojo\n", b"5", b"\n"),
-     "nula", 0, "", LIMITE),
-    ("mes_largo", ("payslips",), (b"", b"E", b"\n"), "nula", 0, "", LIMITE),
-    ("porcentaje_de_cifras", ("payslips",), (b"Enero\n1\n", b"5", b"\n"),
-     "nula", 0, "", LIMITE),
+    ("entrada_vacia", "vacia", "nula", 0, "", None),
+    ("salida_llena", "vacia", "llena", 1,
+     ESCRIBIR + "No queda espacio en el dispositivo", None),
+    ("salida_cerrada", "vacia", "cerrada", 1,
+     ESCRIBIR + "Descriptor de fichero no válido", None),
+    ("tuberia_rota_ignorada", "vacia", "rota_ignorada", 1,
+     ESCRIBIR + "Tubería rota", None),
+    ("tuberia_rota", "vacia", "rota", -signal.SIGPIPE, "", None),
+    ("entrada_directorio", "directorio", "nula", 1,
+     LEER + "Es una carpeta", None),
+    ("entrada_cerrada", "cerrada", "nula", 1,
+     LEER + "Descriptor de fichero no válido", None),
 ]
 
 
-def es_para(programas, nombre):
-    """Si la fila con esos `programas` se prueba con el programa `nombre`."""
-    return programas is TODOS or nombre in programas
+def casos_de(nombre):
+    """Las filas de CASOS y las del programa `nombre` en la tabla: sus
+    sesiones lentas, con los descriptores sin bloqueo (ha de esperar igual,
+    sin perder nada), y una respuesta larga (antes, unidad, después: la
+    unidad repetida hasta LARGO bytes) en cada clase de lectura."""
+    lentas = [(fila, entrada, "lenta", 0, "", None)
+              for fila, entrada in programas.datos(nombre, "lenta")]
+    largas = [(fila, tuple(respuesta), "nula", 0, "", LIMITE)
+              for fila, *respuesta in programas.datos(nombre, "larga")]
+    return CASOS + lentas + largas
 
 
 def esperando(proceso):
@@ -213,15 +200,14 @@ def ejecutar(programa, entrada, salida):
 def main():
     programa, nombre = sys.argv[1], sys.argv[2]
     con_memoria = "--sin-memoria" not in sys.argv[3:]
-    if not any(limite and es_para(programas, nombre)
-               for _, programas, _, _, _, _, limite in CASOS):
-        print(f"{nombre}: ninguna fila de memoria; añade a CASOS en "
-              f"{os.path.abspath(__file__)} al menos una respuesta larga "
-              f"para {nombre!r}, con el límite LIMITE")
+    if not programas.datos(nombre, "larga"):
+        print(f"{nombre}: ninguna fila de memoria; añade a {programas.TABLA} "
+              f"al menos una respuesta larga para {nombre!r} (una línea "
+              f"«{nombre}<TAB>larga<TAB>...»)")
         return 1
     pasadas = fallidas = 0
-    for caso, programas, entrada, salida, estado, error, limite in CASOS:
-        if not es_para(programas, nombre) or (limite and not con_memoria):
+    for caso, entrada, salida, estado, error, limite in casos_de(nombre):
+        if limite and not con_memoria:
             continue
         inicio = time.monotonic()
         obtenido, primera, pico, fallo = ejecutar(programa, entrada, salida)

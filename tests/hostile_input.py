@@ -6,8 +6,8 @@ Uso:
   hostile_input.py PROGRAMA NOMBRE --seed S --print-input   (la entrada de S)
 
 NOMBRE, el del programa en la lista de la compilación, elige el perfil del
-menú (cuántas opciones tiene) en OPCIONES_MENU; un nombre que no está ahí es
-un fallo que dice qué añadir. La sesión i de una ejecución usa la semilla
+menú: cuántas opciones tiene, según tests/programas.tsv; un nombre que no
+está ahí es un fallo que dice qué añadir. La sesión i de una ejecución usa la semilla
 S + i (S vale 1 por omisión, o $HOSTILE_SEED), y su entrada depende solo de
 NOMBRE y de esa semilla, así que cualquier sesión se puede repetir. N vale
 $HOSTILE_SESSIONS, o 200.
@@ -26,15 +26,7 @@ import random
 import subprocess
 import sys
 
-# Opciones del menú de cada programa: la última termina el diálogo. 0: sin
-# menú. Un programa nuevo necesita aquí su línea.
-OPCIONES_MENU = {
-    "fixedstack": 4,
-    "growstack": 4,
-    "shapestack": 4,
-    "nodelist": 6,
-    "payslips": 0,
-}
+import programas
 
 # Lo que separa las respuestas, con su peso: sobre todo blancos y fines de
 # línea, a veces los de Windows o los que casi nadie teclea.
@@ -114,10 +106,10 @@ def token(rng, opciones):
     return bytes_de_control(rng)
 
 
-def generar(nombre, semilla):
-    """La entrada de una sesión: sus bytes dependen de `nombre` y `semilla`."""
+def generar(nombre, semilla, opciones):
+    """La entrada de una sesión con un menú de `opciones` (la última termina;
+    0, sin menú): sus bytes dependen de `nombre` y `semilla`."""
     rng = random.Random(f"{nombre}/{semilla}")
-    opciones = OPCIONES_MENU[nombre]
     partes = []
     for _ in range(rng.randint(1, 300)):
         partes.append(token(rng, opciones))
@@ -163,18 +155,19 @@ def main():
     argumentos.add_argument("--timeout", type=float, default=5.0)
     argumentos.add_argument("--print-input", action="store_true")
     opciones = argumentos.parse_args()
-    if opciones.nombre not in OPCIONES_MENU:
-        print(f"{opciones.nombre}: no hay perfil de menú; añade "
-              f"\"{opciones.nombre}\": <opciones del menú> (0 si no tiene) a "
-              f"OPCIONES_MENU en {os.path.abspath(__file__)}")
+    menu = programas.opciones(opciones.nombre)
+    if menu is None:
+        print(f"{opciones.nombre}: no hay perfil de menú; añade la línea "
+              f"«{opciones.nombre}<TAB>opciones<TAB><opciones del menú, 0 si "
+              f"no tiene>» a {programas.TABLA}")
         return 1
 
     if opciones.print_input:
-        sys.stdout.buffer.write(generar(opciones.nombre, opciones.seed))
+        sys.stdout.buffer.write(generar(opciones.nombre, opciones.seed, menu))
         return 0
 
     def sesion(semilla):
-        entrada = generar(opciones.nombre, semilla)
+        entrada = generar(opciones.nombre, semilla, menu)
         return semilla, entrada, ejecutar(opciones.programa, entrada,
                                           opciones.timeout)
 

@@ -10,15 +10,17 @@ primero antes de darle ninguna, y después tras cada una de unas cuantas
 respuestas "1". Ha de llegar en una escritura por espera, no en una por
 línea (--sin-escrituras se lo salta, para un motor que escribe por su
 cuenta). Luego el programa recibe el fin de la entrada y ha de terminar con
-estado 0. Estos pasos valen para cualquier programa.
+estado 0, y todo lo que escribió ha de ser lo que escribe con la misma
+entrada dada de una vez. Estos pasos valen para cualquier programa.
 
 El diálogo se lleva dos veces: la segunda, con la entrada y la salida del
 programa sin bloqueo (O_NONBLOCK), como las dejaría otro programa; ha de ir
 igual, y al final las dos han de seguir sin bloqueo.
 
-A shapestack, además, un lado cortado en su coma decimal ("2," y luego
-" 4") ha de dejarle la coma a la lectura siguiente, la del menú, que la
-contesta con su mensaje.
+Un programa con respuestas "cortada" en tests/programas.tsv las recibe
+después, a trozos: a shapestack, un lado cortado en su coma decimal ("2," y
+luego " 4") ha de dejarle la coma a la lectura siguiente, como si llegara
+entero.
 """
 
 import os
@@ -26,6 +28,8 @@ import select
 import subprocess
 import sys
 import time
+
+import programas
 
 SILENCIO = 0.3  # segundos sin salida que cuentan como "ahora espera"
 PLAZO = 5.0     # segundos que puede tardar en llegar la salida de un paso
@@ -45,14 +49,6 @@ def leer_hasta_silencio(descriptor):
             break
         leido += trozo
     return leido
-
-
-# Por programa, si los tiene: respuestas dadas a trozos tras las respuestas
-# "1", y lo que ha de mostrarse entonces.
-CORTES = {
-    "shapestack": ([b"Azul\n2,", b" 4\n"],
-                   b"Numero erroneo debe estar comprendido en 1 y 4"),
-}
 
 
 def escrituras(proceso):
@@ -81,7 +77,8 @@ def dialogo(programa, contar, sin_bloqueo):
     """Lleva el diálogo entero; da la lista de fallos."""
     # None: la primera espera, antes de dar ninguna respuesta.
     respuestas = [None, b"1\n", b"1\n", b"1\n"]
-    cortes, esperado = CORTES.get(os.path.basename(programa), ([], None))
+    cortes = [trozo for fila in programas.datos(os.path.basename(programa),
+                                                "cortada") for trozo in fila]
     proceso = subprocess.Popen(
         [programa], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
         preexec_fn=quitar_bloqueo if sin_bloqueo else None)
@@ -112,9 +109,12 @@ def dialogo(programa, contar, sin_bloqueo):
                 fallos.append(f"quitó O_NONBLOCK del descriptor {descriptor}")
         proceso.stdin.close()
         mostrado += proceso.stdout.read()
-        if esperado is not None and esperado not in mostrado:
-            fallos.append(f"{esperado!r} no se mostró tras las respuestas "
-                          f"{cortes!r}")
+        entrada = b"".join(respuestas[1:] + cortes)
+        de_una_vez = subprocess.run([programa], input=entrada,
+                                    stdout=subprocess.PIPE).stdout
+        if mostrado != de_una_vez:
+            fallos.append(f"con {entrada!r} a trozos escribió {mostrado!r}; "
+                          f"de una vez, {de_una_vez!r}")
         estado = proceso.wait(timeout=PLAZO)
         if estado != 0:
             fallos.append(f"estado {estado}, se esperaba 0")

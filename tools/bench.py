@@ -39,6 +39,10 @@ import tempfile
 import termios
 import time
 
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)),
+                                "..", "tests"))
+import programas  # tests/programas.py: lo que se sabe de cada programa
+
 ACCIONES = 20000
 # Acciones por segundo que cada programa debería alcanzar en la máquina del
 # proyecto.
@@ -58,6 +62,11 @@ TOPE = 30  # como mucho tantos valores en un contenedor o en la lista
 # contenedor, número y la tecla de la pausa).
 EMPUJES_TERMINAL = 10
 MAXIMO_POR_EMPUJE = 5
+
+
+def decimal(numero, cifras):
+    """`numero` con `cifras` decimales y coma decimal."""
+    return f"{numero:.{cifras}f}".replace(".", ",")
 
 
 def sesion_pila(rng, acciones, inicio, empujar, capacidad):
@@ -146,7 +155,7 @@ def cronometrar(programa, entrada):
                                 check=False).returncode
         segundos = time.perf_counter() - inicio
     if estado != 0:
-        sys.exit(f"{programa} ended with status {estado}")
+        sys.exit(f"{programa} terminó con estado {estado}")
     return segundos
 
 
@@ -166,9 +175,9 @@ def cronometrar_tuberias(programa, entrada):
         estados = [proceso.wait() for proceso in (primero, medio, ultimo)]
         segundos = time.perf_counter() - inicio
     if estados[1] != 0:
-        sys.exit(f"{programa} ended with status {estados[1]} through pipes")
+        sys.exit(f"{programa} terminó con estado {estados[1]} por tuberías")
     if estados[0] != 0 or estados[2] != 0:
-        sys.exit(f"cat ended with status {estados[0]} or {estados[2]}")
+        sys.exit(f"cat terminó con estado {estados[0]} o {estados[2]}")
     return segundos
 
 
@@ -276,7 +285,7 @@ class Terminal:
                                         preexec_fn=controlar, env=entorno)
         os.close(esclavo)
         self.recibido = bytearray()
-        self.visto = 0  # bytes de `recibido` que esperar ya ha encontrado
+        self.visto = 0  # bytes de `recibido` en la última espera
 
     def leer(self, plazo):
         """Recoge lo que el programa escribe en `plazo` segundos; False
@@ -291,29 +300,24 @@ class Terminal:
         self.recibido += datos
         return bool(datos)
 
-    def esperar(self, texto, plazo=5.0):
-        """Lee hasta que `texto` llega tras lo último encontrado y el
-        programa duerme, esperando entrada, sin que cambie su cuenta de
-        escrituras."""
+    def esperar(self, plazo=5.0):
+        """Lee hasta que el programa, tras mostrar algo desde la última
+        espera, duerme esperando entrada sin que cambie su cuenta de
+        escrituras; da esa cuenta."""
         limite = time.monotonic() + plazo
-        clave = texto.encode()
-        while True:
-            posicion = self.recibido.find(clave, self.visto)
-            if posicion >= 0:
-                break
-            if time.monotonic() > limite or not self.leer(0.05):
-                sys.exit(f"fixedstack on a terminal: no {texto!r}; it showed "
-                         f"{bytes(self.recibido[self.visto:])!r}")
-        self.visto = posicion + len(clave)
         pid = self.proceso.pid
         anterior = None
         while True:
             self.leer(0.005)
             actual = leer_contador(pid, "syscw")
-            if estado_proceso(pid) == "S" and actual == anterior:
+            if len(self.recibido) > self.visto and \
+                    estado_proceso(pid) == "S" and actual == anterior:
+                self.visto = len(self.recibido)
                 return actual
             if time.monotonic() > limite:
-                sys.exit("fixedstack on a terminal: it does not wait")
+                sys.exit("fixedstack en un terminal: no muestra nada y "
+                         "espera, o no espera; mostró "
+                         f"{bytes(self.recibido[self.visto:])!r}")
             anterior = actual
 
     def en_modo_tecla(self, plazo=2.0):
@@ -322,8 +326,8 @@ class Terminal:
         limite = time.monotonic() + plazo
         while termios.tcgetattr(self.maestro)[3] & termios.ICANON:
             if time.monotonic() > limite:
-                sys.exit("fixedstack on a terminal: the pause does not wait "
-                         "for a key")
+                sys.exit("fixedstack en un terminal: la pausa no espera "
+                         "una tecla")
             self.leer(0.005)
 
     def teclear(self, texto):
@@ -355,30 +359,28 @@ def escrituras_en_terminal(programa, empujes):
     escrituras por PUSH, las de antes de cada espera de los PUSH como
     (espera, escrituras), las del arranque y las del final, y si cada byte
     escrito llegó al terminal."""
-    fin_menu = "4. FIN\n"
     terminal = Terminal(programa)
-    inicio = terminal.esperar(fin_menu)
+    inicio = terminal.esperar()
     antes = inicio
     esperas = []
     for paso in range(empujes):
         contenedor = str(paso % 2 + 1)
-        for respuesta, siguiente, espera in (
-                ("1", "cola(1), pila(2)? ", "container"),
-                (contenedor, "introducir? ", "number"),
-                (str(100 + paso), "continuar . . . ", "pause key"),
-                ("", fin_menu, "menu option")):
+        for respuesta, espera in (
+                ("1", "el contenedor"), (contenedor, "el número"),
+                (str(100 + paso), "la tecla de la pausa"),
+                ("", "la opción del menú")):
             if respuesta:
                 terminal.teclear(respuesta + "\n")
             else:
                 terminal.en_modo_tecla()
                 terminal.teclear("k")
-            ahora = terminal.esperar(siguiente)
+            ahora = terminal.esperar()
             esperas.append((espera, ahora - antes))
             antes = ahora
-    terminal.teclear("4\n")
+    terminal.teclear(f"{programas.opciones('fixedstack')}\n")
     total, escrito, estado = terminal.terminar()
     if estado != 0:
-        sys.exit(f"fixedstack on a terminal ended with status {estado}")
+        sys.exit(f"fixedstack en un terminal terminó con estado {estado}")
     completo = escrito == len(terminal.recibido)
     return ((antes - inicio) / empujes, esperas, inicio, total - antes,
             completo)
@@ -389,25 +391,26 @@ def informar_terminal(programa):
     clase de espera a la que precedió más de una escritura."""
     por_empuje, esperas, inicio, final, completo = \
         escrituras_en_terminal(programa, EMPUJES_TERMINAL)
-    print(f"{os.path.basename(programa)} on a pseudo-terminal, "
-          f"{EMPUJES_TERMINAL} PUSHes with their pauses, {len(esperas)} "
-          f"waits:")
-    veredicto = "" if por_empuje <= MAXIMO_POR_EMPUJE else "  above target"
-    print(f"  writes per PUSH {por_empuje:.2f} (target: at most "
-          f"{MAXIMO_POR_EMPUJE}){veredicto}")
+    print(f"{os.path.basename(programa)} en un pseudoterminal, "
+          f"{EMPUJES_TERMINAL} PUSH con sus pausas, {len(esperas)} "
+          f"esperas:")
+    veredicto = "" if por_empuje <= MAXIMO_POR_EMPUJE \
+        else "  por encima del objetivo"
+    print(f"  escrituras por PUSH {decimal(por_empuje, 2)} (objetivo: como "
+          f"mucho {MAXIMO_POR_EMPUJE}){veredicto}")
     cuantas = [escrituras for _, escrituras in esperas]
-    print(f"  writes per wait {sum(cuantas) / len(cuantas):.2f}, "
-          f"at most {max(cuantas)} before one wait; "
-          f"{inicio} before the first menu, {final} at the end")
+    print(f"  escrituras por espera {decimal(sum(cuantas) / len(cuantas), 2)}, "
+          f"como mucho {max(cuantas)} antes de una espera; "
+          f"{inicio} antes del primer menú, {final} al final")
     for espera in sorted({espera for espera, _ in esperas}):
         muchas = [n for e, n in esperas if e == espera and n > 1]
         if muchas:
-            print(f"  more than one write before the {espera}: "
-                  f"{len(muchas)} times, up to {max(muchas)}")
+            print(f"  más de una escritura antes de {espera}: "
+                  f"{len(muchas)} veces, hasta {max(muchas)}")
     if completo:
-        print("  every byte the program wrote reached the terminal")
+        print("  cada byte que escribió el programa llegó al terminal")
     else:
-        print("  some of the program's writes did not go to the terminal")
+        print("  parte de lo que escribió el programa no llegó al terminal")
 
 
 def comprobar_herramientas():
@@ -417,8 +420,8 @@ def comprobar_herramientas():
                                             ("time", "/usr/bin/time"))
               if not shutil.which(orden)]
     if faltan:
-        sys.exit(f"bench: missing {', '.join(faltan)}: "
-                 "run bash tools/preparar.sh bench")
+        sys.exit(f"bench: falta {', '.join(faltan)}: "
+                 "da antes bash tools/preparar.sh bench")
 
 
 def leer_programas(carpeta_bin):
@@ -430,10 +433,10 @@ def leer_programas(carpeta_bin):
         with open(lista) as texto:
             programas = texto.read().split()
     except OSError as error:
-        sys.exit(f"bench: {lista}: {error.strerror}; configure the build "
-                 "first")
+        sys.exit(f"bench: no se puede leer {lista}; configura antes la "
+                 "compilación")
     if not programas:
-        sys.exit(f"bench: {lista} names no program")
+        sys.exit(f"bench: {lista} no nombra ningún programa")
     return programas
 
 
@@ -445,26 +448,26 @@ def main():
     programas = leer_programas(opciones.bin)
     comprobar_herramientas()
 
-    print(f"{opciones.actions} actions per session, output to /dev/null")
-    print(f"{'program':<11} {'actions/s':>10} {'target':>8} {'before':>8} "
-          f"{'peak KiB':>9} {'calls/act':>9} {'non-write':>9} "
-          f"{'children':>8}")
+    print(f"{opciones.actions} acciones por sesión, con la salida a /dev/null")
+    print(f"{'programa':<11} {'acciones/s':>10} {'objetivo':>8} {'antes':>8} "
+          f"{'pico KiB':>9} {'llam./acc':>9} {'no write':>9} "
+          f"{'hijos':>8}")
     tuberias = []
     sin_sesion = []
     with tempfile.TemporaryDirectory() as carpeta:
         for nombre in programas:
             if nombre not in SESIONES:
-                print(f"{nombre:<11} no session: add one to SESIONES in "
-                      f"{os.path.abspath(__file__)} (None: no menu)")
+                print(f"{nombre:<11} sin sesión: añade una a SESIONES en "
+                      f"{os.path.abspath(__file__)} (None: sin menú)")
                 sin_sesion.append(nombre)
                 continue
             if SESIONES[nombre] is None:
-                print(f"{nombre:<11} no menu, not measured")
+                print(f"{nombre:<11} sin menú, no se mide")
                 continue
             generar, vacia = SESIONES[nombre]
             programa = os.path.join(opciones.bin, nombre)
             if not os.access(programa, os.X_OK):
-                print(f"{nombre:<11} not built, skipped")
+                print(f"{nombre:<11} sin compilar, no se mide")
                 continue
             entrada = os.path.join(carpeta, nombre + ".in")
             with open(entrada, "w") as fichero:
@@ -489,39 +492,43 @@ def main():
             objetivo = OBJETIVOS.get(nombre, 0)
             antes = ANTES.get(nombre, 0)
             veredicto = "" if por_segundo >= objetivo and hijos == 0 \
-                else "  below target"
+                else "  bajo el objetivo"
             if por_segundo < antes:
-                veredicto += "  slower than before"
+                veredicto += "  más lento que antes"
             print(f"{nombre:<11} {por_segundo:>10.0f} {objetivo or '-':>8} "
                   f"{antes or '-':>8} {pico:>9} "
-                  f"{(total - total0) / opciones.actions:>9.2f} "
-                  f"{(otras - otras0) / opciones.actions:>9.3f} "
+                  f"{decimal((total - total0) / opciones.actions, 2):>9} "
+                  f"{decimal((otras - otras0) / opciones.actions, 3):>9} "
                   f"{hijos:>8}{veredicto}")
             tuberias.append((nombre, por_segundo,
                              opciones.actions / mejor_tuberias))
         growstack = os.path.join(opciones.bin, "growstack")
         if "growstack" in programas and os.access(growstack, os.X_OK):
-            print(f"growstack peak memory per slot of capacity, per container: "
-                  f"{bytes_por_hueco(growstack, carpeta):.2f} bytes")
-    print("before: the README's rate from a file before the console session")
+            print(f"growstack, pico de memoria por hueco de capacidad y "
+                  f"contenedor: {decimal(bytes_por_hueco(growstack, carpeta), 2)}"
+                  f" bytes")
+    print("antes: la velocidad desde un fichero que daba README.md antes de "
+          "la sesión de consola")
 
     print()
-    print(f"Through pipes, cat in | program | cat >/dev/null (target: at "
-          f"least {PARTE_TUBERIAS} of the rate from the file)")
-    print(f"{'program':<11} {'file a/s':>10} {'pipes a/s':>10} {'ratio':>6}")
+    print(f"Por tuberías, cat in | programa | cat >/dev/null (objetivo: al "
+          f"menos {decimal(PARTE_TUBERIAS, 1)} de la velocidad desde el "
+          f"fichero)")
+    print(f"{'programa':<11} {'fich. a/s':>10} {'tub. a/s':>10} "
+          f"{'razón':>6}")
     for nombre, fichero, tuberia in tuberias:
         veredicto = "" if tuberia >= PARTE_TUBERIAS * fichero \
-            else "  below target"
+            else "  bajo el objetivo"
         print(f"{nombre:<11} {fichero:>10.0f} {tuberia:>10.0f} "
-              f"{tuberia / fichero:>6.2f}{veredicto}")
+              f"{decimal(tuberia / fichero, 2):>6}{veredicto}")
 
     fixedstack = os.path.join(opciones.bin, "fixedstack")
     if "fixedstack" in programas and os.access(fixedstack, os.X_OK):
         print()
         informar_terminal(fixedstack)
     if sin_sesion:
-        print(f"\nno session for {', '.join(sin_sesion)}: add one to "
-              f"SESIONES in {os.path.abspath(__file__)}", file=sys.stderr)
+        print(f"\nsin sesión para {', '.join(sin_sesion)}: añade una a "
+              f"SESIONES en {os.path.abspath(__file__)}", file=sys.stderr)
         return 1
     return 0
 

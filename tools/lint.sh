@@ -10,7 +10,7 @@ build=$(cd "$1" && pwd)
 
 for herramienta in clang-tidy cppcheck jq; do
   if ! command -v "$herramienta" >/dev/null; then
-    echo "lint: $herramienta not found (apt-get install ${herramienta/jq/jq})" >&2
+    echo "lint: falta $herramienta (apt-get install $herramienta)" >&2
     exit 2
   fi
 done
@@ -25,12 +25,12 @@ jq --arg raiz "$raiz/" '[.[] | select((.file | startswith($raiz))
   "$build/compile_commands.json" >"$trabajo/db/compile_commands.json"
 mapfile -t fuentes < <(jq -r '.[].file' "$trabajo/db/compile_commands.json")
 if [ "${#fuentes[@]}" -eq 0 ]; then
-  echo "lint: no sources in $build/compile_commands.json" >&2
+  echo "lint: no hay ninguna fuente en $build/compile_commands.json" >&2
   exit 2
 fi
 
 fallos=0
-echo "clang-tidy: ${#fuentes[@]} files"
+echo "clang-tidy: ${#fuentes[@]} ficheros"
 if ! printf '%s\n' "${fuentes[@]}" |
   xargs -P "$(nproc)" -n 1 clang-tidy --quiet -p "$trabajo/db" \
     --header-filter="^$raiz/" --warnings-as-errors='*' \
@@ -38,7 +38,7 @@ if ! printf '%s\n' "${fuentes[@]}" |
   fallos=1
 fi
 
-echo "cppcheck: ${#fuentes[@]} files"
+echo "cppcheck: ${#fuentes[@]} ficheros"
 # useStlAlgorithm: los bucles de los contenedores sobre sus huecos son
 # precisamente los algoritmos que este código quiere enseñar; cambiarlos por
 # llamadas a <algorithm> los escondería.
@@ -50,7 +50,7 @@ if ! cppcheck --project="$trabajo/db/compile_commands.json" --quiet \
 fi
 
 if [ "$fallos" -ne 0 ]; then
-  echo "lint: findings above" >&2
+  echo "lint: hay avisos, arriba" >&2
   exit 1
 fi
-echo "lint: clean"
+echo "lint: sin avisos"

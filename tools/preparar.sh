@@ -2,7 +2,8 @@
 # Uso: bash tools/preparar.sh GRUPO...
 #
 # Instala lo que les falta a los grupos pedidos (make run pide `programas`;
-# make test, también `pruebas`; cada script de .ci/, los suyos). Lo hace con
+# make test, también `pruebas`; make web, `programas` y `web`; cada script
+# de .ci/, los suyos). Lo hace con
 # el gestor de paquetes del sistema, apt-get en Debian y Ubuntu: como root
 # directamente, que es como corre la integración continua, y con sudo en otro
 # caso. Antes dice en una línea qué instala y para qué; lo que ya está no se
@@ -44,21 +45,22 @@ web        emcc                         emscripten
 web        /usr/share/nodejs/acorn      node-acorn
 web        node                         nodejs
 web        npm                          npm
+web        python3                      python3
 navegador  chromium                     chromium
 '
 declare -A proposito=(
-  [programas]="to build the programs"
-  [pruebas]="to run the tests"
-  [lint]="for make lint"
-  [bench]="for make bench"
-  [man]="to check the manual pages"
-  [paquete]="to build the Debian package"
-  [lintian]="to check the Debian package"
-  [windows]="to cross-compile the Windows programs"
-  [wine]="to run the Windows programs"
-  [documentos]="to check the commands of README.md and LEEME.md"
-  [web]="to build the programs for the browser"
-  [navegador]="to test the page in a browser"
+  [programas]="para compilar los programas"
+  [pruebas]="para pasar las pruebas"
+  [lint]="para make lint"
+  [bench]="para make bench"
+  [man]="para comprobar las páginas de manual"
+  [paquete]="para construir el paquete de Debian"
+  [lintian]="para comprobar el paquete de Debian"
+  [windows]="para compilar desde Linux los programas de Windows"
+  [wine]="para ejecutar los programas de Windows"
+  [documentos]="para comprobar las órdenes de README.md y LEEME.md"
+  [web]="para compilar los programas para el navegador"
+  [navegador]="para probar la página en un navegador"
 )
 # Los presets de CMakePresets.json piden esta versión de CMake o una mayor.
 CMAKE_MINIMO=3.21
@@ -72,12 +74,12 @@ while read -r grupo _; do
 done <<<"$necesidades"
 
 if [ "$#" -eq 0 ]; then
-  echo "usage: preparar.sh GROUP... (groups: ${grupos[*]})" >&2
+  echo "uso: preparar.sh GRUPO... (grupos: ${grupos[*]})" >&2
   exit 2
 fi
 for grupo in "$@"; do
   if [[ " ${grupos[*]} " != *" $grupo "* ]]; then
-    echo "preparar: unknown group '$grupo' (groups: ${grupos[*]})" >&2
+    echo "preparar: no hay ningún grupo llamado «$grupo» (grupos: ${grupos[*]})" >&2
     exit 2
   fi
 done
@@ -124,8 +126,9 @@ comprobar_cmake() {
   version=$(cmake --version | sed -n '1s/^cmake version \([0-9][0-9.]*\).*/\1/p')
   if [ "$(printf '%s\n' "$CMAKE_MINIMO" "$version" | sort -V | head -n 1)" != \
     "$CMAKE_MINIMO" ]; then
-    echo "preparar: CMake $version is too old: the presets need CMake" \
-      "$CMAKE_MINIMO or later (Debian 12 and Ubuntu 22.04 have one)" >&2
+    echo "preparar: CMake $version es demasiado antiguo: los presets" \
+      "necesitan CMake $CMAKE_MINIMO o posterior (Debian 12 y Ubuntu 22.04" \
+      "ya lo tienen)" >&2
     exit 2
   fi
 }
@@ -139,6 +142,9 @@ lista=$(printf '%s, ' "${faltan[@]}")
 lista=${lista%, }
 motivo=$(printf '%s, ' "${motivos[@]}")
 motivo=${motivo%, }
+# La concordancia con uno o con varios paquetes.
+falta=faltan lo=los
+if [ "${#faltan[@]}" -eq 1 ]; then falta=falta lo=lo; fi
 
 # Cómo se llega a root: ya se es, o sudo.
 if [ "$(id -u)" -eq 0 ]; then
@@ -160,17 +166,17 @@ if ! command -v apt-get >/dev/null || [ "${como_root[*]}" = sin_root ]; then
     exit 0
   fi
   if command -v apt-get >/dev/null; then
-    echo "preparar: missing $lista ($motivo); run as root or install sudo," \
-      "or install them: apt-get install ${faltan[*]}" >&2
+    echo "preparar: $falta $lista ($motivo); da la orden como root o" \
+      "instala sudo, o instála$lo tú: apt-get install ${faltan[*]}" >&2
   else
-    echo "preparar: missing $lista ($motivo), and no known package manager" \
-      "to install them with: install them (Debian's package names) and" \
-      "run this again" >&2
+    echo "preparar: $falta $lista ($motivo) y no hay ningún gestor de" \
+      "paquetes conocido con que instalar$lo: instála$lo tú (los nombres" \
+      "son los de Debian) y vuelve a dar la orden" >&2
   fi
   exit 2
 fi
 
-echo "preparar: installing $lista ($motivo) with ${como_root[*]:+${como_root[*]} }apt-get"
+echo "preparar: instalo $lista ($motivo) con ${como_root[*]:+${como_root[*]} }apt-get"
 # La salida de apt-get solo se muestra si falla. La lista de paquetes se
 # pone al día primero: en una máquina nueva puede estar vacía o vieja.
 registro=$(mktemp)
@@ -179,7 +185,7 @@ if ! { "${como_root[@]}" apt-get update -qq &&
   "${como_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq \
     --no-install-recommends "${faltan[@]}"; } >"$registro" 2>&1; then
   cat "$registro" >&2
-  echo "preparar: apt-get could not install $lista" >&2
+  echo "preparar: apt-get no pudo instalar $lista" >&2
   exit 1
 fi
 comprobar_cmake "$@"

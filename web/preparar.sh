@@ -2,12 +2,13 @@
 # Instala, si falta, lo que necesita la página de los programas:
 #   bash web/preparar.sh            para compilarla (make web)
 #   bash web/preparar.sh --pruebas  también para probarla en Chromium (make test-web)
-# Los paquetes de Debian los instala tools/preparar.sh (grupos «web» y
-# «navegador»); los de npm, fijados por web/package-lock.json, npm ci aquí.
+# Los paquetes de Debian los instala tools/preparar.sh (grupos «programas»,
+# por CMake y Ninja, «web» y «navegador»); los de npm, fijados por
+# web/package-lock.json, npm ci aquí.
 set -euo pipefail
 cd "$(dirname "$0")"
 
-grupos=(web)
+grupos=(programas web)
 if [ "${1:-}" = --pruebas ]; then
   grupos+=(navegador)
 fi

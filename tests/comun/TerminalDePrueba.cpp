@@ -11,6 +11,8 @@
 #include <cerrno>
 #include <chrono>
 #include <csignal>
+#include <fstream>
+#include <string>
 #include <thread>
 
 namespace {
@@ -95,10 +97,10 @@ extern "C" void alPedirPrimerPlano(int senal) {
 }
 
 // En el proceso del programa, antes del exec: un grupo de procesos propio en
-// el primer plano del terminal, como el que da una shell a un trabajo en
-// primer plano; cada señal en su acción por omisión y desbloqueada, deje lo
-// que deje quien ejecuta las pruebas, salvo las que pide `arranque`; y sin
-// ficheros core por SIGQUIT.
+// el primer plano del terminal, como el que da un intérprete de órdenes a un
+// trabajo en primer plano; cada señal en su acción por omisión y desbloqueada,
+// deje lo que deje quien ejecuta las pruebas, salvo las que pide `arranque`; y
+// sin ficheros core por SIGQUIT.
 void prepararPrograma(int terminal, const Arranque& arranque) {
   setpgid(0, 0);
   signal(SIGTTOU, SIG_IGN);  // así un grupo de fondo puede tomar el terminal
@@ -115,8 +117,8 @@ void prepararPrograma(int terminal, const Arranque& arranque) {
   }
   const rlimit sinVolcado{0, 0};
   setrlimit(RLIMIT_CORE, &sinVolcado);
-  const rlimit archivo{arranque.limiteDeArchivo, arranque.limiteDeArchivo};
-  setrlimit(RLIMIT_FSIZE, &archivo);
+  const rlimit limite{arranque.limiteDeFichero, arranque.limiteDeFichero};
+  setrlimit(RLIMIT_FSIZE, &limite);
   for (int estandar = 0; estandar <= 2; ++estandar) {
     dup2(terminal, estandar);
   }
@@ -126,6 +128,24 @@ void prepararPrograma(int terminal, const Arranque& arranque) {
   if (terminal > 2) {
     close(terminal);
   }
+}
+
+// La letra del estado de un proceso en /proc/PID/stat (S: dormido) y su
+// cuenta de llamadas write en /proc/PID/io; un estado vacío si ya no existe.
+void estadoDe(pid_t pid, std::string& estado, long& escrituras) {
+  const std::string carpeta = "/proc/" + std::to_string(pid);
+  std::ifstream stat(carpeta + "/stat");
+  std::string linea;
+  std::getline(stat, linea);
+  const size_t cierre = linea.rfind(')');
+  estado = cierre == std::string::npos ? "" : linea.substr(cierre + 2, 1);
+  std::ifstream io(carpeta + "/io");
+  for (std::string campo; io >> campo >> escrituras;) {
+    if (campo == "syscw:") {
+      return;
+    }
+  }
+  estado.clear();
 }
 
 }  // namespace
@@ -147,7 +167,8 @@ TerminalDePrueba::TerminalDePrueba(const termios* modo)
       estados_(-1),
       guardian_(-1),
       programa_(-1),
-      terminado_(false) {
+      terminado_(false),
+      escrituras_(0) {
   if (openpty(&maestro_, &esclavo_, nullptr, modo, nullptr) != 0) {
     maestro_ = -1;
     esclavo_ = -1;
@@ -327,6 +348,29 @@ void TerminalDePrueba::recogerSalida(int esperaMs) {
     leerMaestro(resta);
   }
   while (leerMaestro(0)) {
+  }
+}
+
+bool TerminalDePrueba::esperarEspera(int esperaMs) {
+  const auto limite = limiteTras(esperaMs);
+  long anteriores = -1;
+  for (;;) {
+    leerMaestro(2);
+    std::string estado;
+    long escrituras = 0;
+    estadoDe(programa_, estado, escrituras);
+    if (estado.empty() || estado == "Z" || estado == "X" || estado == "T" ||
+        estado == "t") {
+      return false;  // terminado o parado
+    }
+    if (estado == "S" && escrituras > escrituras_ && escrituras == anteriores) {
+      escrituras_ = escrituras;
+      return true;
+    }
+    if (restanteMs(limite) == 0) {
+      return false;
+    }
+    anteriores = escrituras;
   }
 }
 

@@ -10,32 +10,33 @@
 
 // Lo que cambia, si se pide, en cómo arranca un programa en su terminal.
 struct Arranque {
-  // La salida estándar en este descriptor (una tubería, un archivo) en vez
+  // La salida estándar en este descriptor (una tubería, un fichero) en vez
   // del terminal; la entrada y los errores siguen en el terminal.
   int salida = -1;
   // Las señales que el programa recibe ignoradas, como bajo nohup.
   std::vector<int> ignoradas;
-  // El tamaño máximo de un archivo que escriba (RLIMIT_FSIZE).
-  rlim_t limiteDeArchivo = RLIM_INFINITY;
+  // El tamaño máximo de un fichero que escriba (RLIMIT_FSIZE).
+  rlim_t limiteDeFichero = RLIM_INFINITY;
   // El terminal sin bloqueo (O_NONBLOCK), como lo dejaría otro programa.
   bool sinBloqueo = false;
 };
 
-// Ejecuta un programa en un pseudoterminal propio, como una shell interactiva
-// ejecuta un trabajo en primer plano: el terminal es el terminal de control de
-// una sesión nueva, y el programa corre en un grupo de procesos propio que
-// tiene el primer plano del terminal. El líder de la sesión es un pequeño
-// proceso guardián, padre del programa, que sigue en la sesión toda la
-// ejecución: así el grupo del programa no queda huérfano (y Ctrl+Z lo para de
-// verdad), y el guardián pasa a la prueba cada parada y el estado final.
+// Ejecuta un programa en un pseudoterminal propio, como un intérprete de
+// órdenes interactivo ejecuta un trabajo en primer plano: el terminal es el
+// terminal de control de una sesión nueva, y el programa corre en un grupo de
+// procesos propio que tiene el primer plano del terminal. El líder de la sesión
+// es un pequeño proceso guardián, padre del programa, que sigue en la sesión
+// toda la ejecución: así el grupo del programa no queda huérfano (y Ctrl+Z lo
+// para de verdad), y el guardián pasa a la prueba cada parada y el estado
+// final.
 //
 // La prueba teclea en el lado maestro, lee lo que el programa escribe y lee
 // el modo del terminal en el lado esclavo, que mantiene abierto toda la
 // ejecución. Toda espera tiene un plazo. Al destruirse, mata al programa y a
 // su guardián si siguen vivos.
 //
-// Como una shell, el guardián puede tomar el primer plano del terminal para
-// su propio grupo y devolvérselo al programa (primerPlano).
+// Como un intérprete de órdenes, el guardián puede tomar el primer plano del
+// terminal para su propio grupo y devolvérselo al programa (primerPlano).
 class TerminalDePrueba {
  public:
   // Cuánto puede tardar algo que tiene que ocurrir.
@@ -69,8 +70,8 @@ class TerminalDePrueba {
   void enviarSenal(int senal);
 
   // Da el primer plano del terminal al grupo del programa (`alPrograma`) o
-  // al del guardián, como una shell que recupera el terminal; espera a que
-  // el terminal lo diga.
+  // al del guardián, como un intérprete de órdenes que recupera el terminal;
+  // espera a que el terminal lo diga.
   bool primerPlano(bool alPrograma);
 
   // ¿Sigue el terminal sin bloqueo (O_NONBLOCK)?
@@ -83,6 +84,12 @@ class TerminalDePrueba {
 
   // Lee lo que escribe el programa durante `esperaMs`.
   void recogerSalida(int esperaMs);
+
+  // Lee lo que escribe el programa hasta que espera entrada: duerme, ha
+  // escrito desde la espera anterior (cada espera va tras su escritura) y su
+  // cuenta de escrituras no cambia. Las cuentas son las de /proc (Linux).
+  // Devuelve false si antes termina o se para, o si pasa `esperaMs`.
+  bool esperarEspera(int esperaMs = kEsperaMs);
 
   // Todo lo que el terminal ha mostrado: la salida del programa y el eco.
   const std::string& salida() const { return salida_; }
@@ -114,9 +121,10 @@ class TerminalDePrueba {
   int esclavo_;  // el lado esclavo, abierto para leer el modo cuando sea
   int estados_;  // lado de lectura de la tubería con los estados del guardián
 
-  pid_t guardian_;  // el guardián, hijo de la prueba; -1 antes de `lanzar`
-  pid_t programa_;  // el programa, hijo del guardián; -1 hasta que se sabe
-  bool terminado_;  // ya se ha recibido el fin del programa
+  pid_t guardian_;   // el guardián, hijo de la prueba; -1 antes de `lanzar`
+  pid_t programa_;   // el programa, hijo del guardián; -1 hasta que se sabe
+  bool terminado_;   // ya se ha recibido el fin del programa
+  long escrituras_;  // las escrituras del programa en su última espera
 
   std::string salida_;
 };
@@ -125,9 +133,5 @@ class TerminalDePrueba {
 // cada fin de línea como retorno de carro y salto de línea; un fin de
 // entrada tecleado (Ctrl+D) no muestra nada.
 std::string enTerminal(const std::string& texto);
-
-// El aviso con que la pausa de la consola espera su tecla.
-inline const std::string kAvisoDePausa =
-    "Presione una tecla para continuar . . . ";
 
 #endif  // TESTS_COMUN_TERMINALDEPRUEBA_H_

@@ -178,7 +178,7 @@ TEST(Lista, BorrarQuitaSoloElPrimeroQueCoincide) {
 
 TEST(Lista, BorrarLiberaElNodoQueQuita) {
   if (!memoriaContable()) {
-    GTEST_SKIP() << "the allocations are counted by a memory checker";
+    GTEST_SKIP() << "las reservas las cuenta un comprobador de memoria";
   }
   struct Caso {
     std::vector<int> valores;
@@ -251,7 +251,7 @@ TEST(Lista, BuscarDevuelveElNodoMasCercanoAlPrincipio) {
 
 TEST(Lista, CadaInsercionReservaUnNodo) {
   if (!memoriaContable()) {
-    GTEST_SKIP() << "the allocations are counted by a memory checker";
+    GTEST_SKIP() << "las reservas las cuenta un comprobador de memoria";
   }
   for (int n : {1, 2, 10}) {
     Lista lista;
@@ -275,7 +275,7 @@ TEST(Lista, CadaInsercionReservaUnNodo) {
 
 TEST(Lista, DestruirLiberaCadaNodo) {
   if (!memoriaContable()) {
-    GTEST_SKIP() << "the allocations are counted by a memory checker";
+    GTEST_SKIP() << "las reservas las cuenta un comprobador de memoria";
   }
   for (int n : {0, 1, 2, 5, 1000}) {
     std::optional<Lista> lista;

@@ -23,21 +23,21 @@ terminado() {  # Espera hasta $1 décimas de segundo a que acabe el programa.
 
 printf '6\n' >&3
 if terminado 5; then
-  echo "ended after 6 and Enter, without waiting for another Enter"
+  echo "terminó tras 6 e Intro, sin esperar otro Intro"
   exit 1
 fi
 printf '\n' >&3
 if ! terminado 50; then
-  echo "still running 5 s after the second Enter"
+  echo "sigue en marcha 5 s después del segundo Intro"
   exit 1
 fi
 failed=0
 if [ "$(cat "$dir/estado")" != 0 ]; then
-  echo "exit status $(cat "$dir/estado"), expected 0"
+  echo "estado $(cat "$dir/estado"), se esperaba 0"
   failed=1
 fi
 if ! cmp -s "$expected" "$dir/salida"; then
-  echo "standard output differs from $expected:"
+  echo "la salida estándar no es $expected (cat -A: ^L salto de página, \$ fin de línea):"
   diff -u <(cat -A "$expected") <(cat -A "$dir/salida")
   failed=1
 fi

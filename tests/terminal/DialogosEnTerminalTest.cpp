@@ -1,8 +1,8 @@
 // Los programas en un terminal de verdad: cada caso ejecuta uno de ellos en
-// un pseudoterminal propio, teclea cada respuesta solo cuando el programa la
-// ha pedido y da cuenta, en orden, de cada byte que muestra el terminal: la
-// salida del programa, el eco de lo tecleado, los borrados de pantalla y las
-// pausas, hasta el final del programa.
+// un pseudoterminal propio, le teclea una de sus transcripciones, cada
+// respuesta solo cuando el programa la espera, y da cuenta, en orden, de cada
+// byte que muestra el terminal: la salida del programa, el eco de lo
+// tecleado, los borrados de pantalla y las pausas, hasta su final.
 //
 // Cada programa de la lista de la compilación (CONSOLAS_PROGRAMAS) ha de
 // tener aquí al menos un caso; si no, la prueba CasosEnTerminal lo dice.
@@ -13,6 +13,8 @@
 #include <algorithm>
 #include <csignal>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -24,50 +26,30 @@ namespace {
 // El borrado de pantalla en un terminal con control del cursor.
 const std::string kLimpiar = "\x1b[H\x1b[2J\x1b[3J";
 
-// Los menús tal como los escriben los programas.
-const std::string kMenuPilas =
-    "1. PUSH: insertar un elemento\n"
-    "2. POP: sacar un elemento\n"
-    "3. DELETE: borrar todos los elementos\n"
-    "4. FIN\n";
-const std::string kMenuLista =
-    "1. INSERTAR NODO PRINCIPIO\n"
-    "2. INSERTAR NODO FINAL\n"
-    "3. BORRAR UN NODO\n"
-    "4. BUSCAR UN NODO\n"
-    "5. MOSTRAR LA LISTA\n"
-    "6. FIN\n";
-
-// El lenguaje de los pasos de un caso. Un paso nuevo es un valor más aquí,
-// una función que lo construye y su rama en Recorrido::dar.
-enum class Tipo {
-  kTeclear,  // teclea `texto`; a continuación ha de llegar su eco
-  kSalida,   // a continuación ha de llegar `texto`
-  kHasta,    // `texto` ha de llegar más adelante, sin borrado ni pausa antes
-  kPausa,    // llega el aviso de la pausa y espera una tecla, sin eco; luego,
-             // si `texto` no está vacío, la tecla `texto` la termina
-  kTecla,    // durante una pausa, la tecla `texto` la termina: sigue un fin
-             // de línea
-  kCtrlZ,    // durante una pausa, Ctrl+Z para el programa con el terminal en
-             // su modo normal; al continuar, la pausa espera otra vez
-  kEsperaEnter,  // no llega nada más; el programa espera en modo de líneas
-  kFin,          // el programa termina con estado 0 sin mostrar nada más
+// Lo que cambia, si se pide, en cómo se teclea una transcripción.
+enum class Variante {
+  kNormal,
+  kCtrlZ,       // Ctrl+Z en la primera pausa: el programa se para con el
+                // terminal en su modo normal y, al seguir, la pausa repite
+                // su aviso en una línea propia y espera otra vez
+  kAdelantada,  // en la segunda espera se teclea todo lo que queda, con el
+                // fin de la entrada, de una vez
+  kSinBloqueo,  // el terminal empieza sin bloqueo (O_NONBLOCK), como lo
+                // dejaría otro programa
 };
 
-struct Paso {
-  Tipo tipo;
-  std::string texto;
+// Un caso: su nombre, el programa (como se llama en CONSOLAS_PROGRAMAS), la
+// transcripción que se teclea, las teclas de sus pausas, por turno, y la
+// variante.
+struct Caso {
+  const char* nombre;
+  const char* programa;
+  const char* transcripcion;
+  std::vector<std::string> teclas;
+  Variante variante = Variante::kNormal;
 };
 
-// Una función por tipo de paso, para que cada caso se lea como un guion.
-Paso teclear(const std::string& texto) { return {Tipo::kTeclear, texto}; }
-Paso salida(const std::string& texto) { return {Tipo::kSalida, texto}; }
-Paso hasta(const std::string& texto) { return {Tipo::kHasta, texto}; }
-Paso pausa(const std::string& tecla = "") { return {Tipo::kPausa, tecla}; }
-Paso tecla(const std::string& tecla) { return {Tipo::kTecla, tecla}; }
-Paso ctrlZ() { return {Tipo::kCtrlZ, ""}; }
-Paso esperaEnter() { return {Tipo::kEsperaEnter, ""}; }
-Paso fin() { return {Tipo::kFin, ""}; }
+void PrintTo(const Caso& caso, std::ostream* salida) { *salida << caso.nombre; }
 
 // `texto` con sus caracteres de control a la vista, para los mensajes.
 std::string visible(const std::string& texto) {
@@ -86,15 +68,43 @@ std::string visible(const std::string& texto) {
   return legible;
 }
 
-// Una ejecución de un programa en su terminal, seguida paso a paso.
+std::string leer(const std::string& ruta) {
+  std::ifstream fichero(ruta, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(fichero), {});
+}
+
+// Una transcripción tecleada en el terminal de su programa: cada línea de
+// su entrada cuando el programa espera una línea, una tecla cuando espera
+// la de una pausa, y un fin de entrada (Ctrl+D) cuando ya no quedan líneas.
+// Lo que escribe el programa ha de ser la salida de la transcripción, con
+// el borrado de pantalla en lugar del salto de página, y el terminal ha de
+// mostrarlo con el eco de lo tecleado en su sitio.
 class Recorrido {
  public:
-  Recorrido(const std::string& programa, bool sinBloqueo)
-      : sinBloqueo_(sinBloqueo) {
+  explicit Recorrido(const Caso& caso) : caso_(caso) {
+    const std::string base = std::string(CARPETA_PRUEBAS) + "/" +
+                             caso.programa + "/transcripts/" +
+                             caso.transcripcion;
+    std::istringstream entrada(leer(base + ".in"));
+    for (std::string linea; std::getline(entrada, linea);) {
+      lineas_.push_back(linea + "\n");
+    }
+    if (!lineas_.empty() && leer(base + ".in").back() != '\n') {
+      parcial_ = lineas_.back().substr(0, lineas_.back().size() - 1);
+      lineas_.pop_back();
+    }
+    std::string salida = leer(base + ".out");
+    for (size_t donde; (donde = salida.find('\f')) != std::string::npos;) {
+      salida.replace(donde, 1, kLimpiar);
+    }
+    esperado_ = enTerminal(salida);
     partida_ = terminal_.modo();
     Arranque arranque;
-    arranque.sinBloqueo = sinBloqueo;
-    lanzado_ = terminal_.abierta() && terminal_.lanzar({programa}, arranque);
+    arranque.sinBloqueo = caso.variante == Variante::kSinBloqueo;
+    lanzado_ =
+        terminal_.abierta() &&
+        terminal_.lanzar({std::string(CARPETA_PROGRAMAS) + "/" + caso.programa},
+                         arranque);
   }
 
   Recorrido(const Recorrido&) = delete;
@@ -102,106 +112,78 @@ class Recorrido {
 
   bool lanzado() const { return lanzado_; }
 
-  // Da el paso `paso`; una comprobación que falla es un fallo fatal.
-  void dar(const Paso& paso) {
-    switch (paso.tipo) {
-      case Tipo::kTeclear:
-        terminal_.teclear(paso.texto);
-        salida(paso.texto);
-        break;
-      case Tipo::kSalida:
-        salida(paso.texto);
-        break;
-      case Tipo::kHasta:
-        hasta(paso.texto);
-        break;
-      case Tipo::kPausa:
-        pausa(paso.texto);
-        break;
-      case Tipo::kTecla:
-        pulsar(paso.texto);
-        break;
-      case Tipo::kCtrlZ:
-        pararYSeguir();
-        break;
-      case Tipo::kEsperaEnter:
-        sigueEsperando(false);
-        break;
-      case Tipo::kFin:
+  // Lleva el programa hasta su final; se detiene en el primer fallo.
+  void recorrer() {
+    for (int esperas = 1;; ++esperas) {
+      const bool espera = terminal_.esperarEspera();
+      ASSERT_NO_FATAL_FAILURE(mostrado());
+      if (!espera) {
         termina();
-        break;
+        return;
+      }
+      const tcflag_t lineas = terminal_.modo().c_lflag;
+      if ((lineas & ICANON) == 0) {
+        ASSERT_EQ(lineas & ECHO, 0u) << "la pausa hace eco";
+        ASSERT_NE(lineas & ISIG, 0u) << "Ctrl+C debe seguir interrumpiendo";
+        if (caso_.variante == Variante::kCtrlZ && !parado_) {
+          ASSERT_NO_FATAL_FAILURE(pararYSeguir());
+        } else {
+          terminal_.teclear(caso_.teclas[pausas_++ % caso_.teclas.size()]);
+        }
+        continue;
+      }
+      ASSERT_EQ(lineas, partida_.c_lflag) << "no está en el modo normal";
+      std::string texto;
+      if (caso_.variante == Variante::kAdelantada && esperas == 2) {
+        for (const std::string& linea : lineas_) {
+          texto += linea;
+        }
+        lineas_.clear();
+        texto += parcial_.empty() ? "\x04" : parcial_ + "\x04\x04";
+      } else if (!lineas_.empty()) {
+        texto = lineas_.front();
+        lineas_.erase(lineas_.begin());
+      } else {
+        texto = parcial_ + "\x04";
+        parcial_.clear();
+      }
+      terminal_.teclear(texto);
+      ASSERT_NO_FATAL_FAILURE(eco(texto));
     }
   }
 
  private:
-  // Lo mostrado de lo que aún no ha dado cuenta ningún paso, para los
-  // mensajes.
-  std::string resto() const {
-    return visible(terminal_.salida().substr(visto_));
+  // Lo mostrado desde la última comprobación es lo que sigue de la salida
+  // esperada.
+  void mostrado() {
+    const std::string nuevo = terminal_.salida().substr(visto_);
+    ASSERT_EQ(esperado_.compare(hecho_, nuevo.size(), nuevo), 0)
+        << "se esperaba a continuación:\n"
+        << visible(esperado_.substr(hecho_, nuevo.size()))
+        << "\nse mostró a continuación:\n"
+        << visible(nuevo);
+    hecho_ += nuevo.size();
+    visto_ += nuevo.size();
   }
 
-  void salida(const std::string& texto) {
+  // A continuación llega `texto`, que no es de la salida esperada: el eco de
+  // lo tecleado o el aviso repetido tras Ctrl+Z.
+  void eco(const std::string& texto) {
     const std::string esperado = enTerminal(texto);
     terminal_.esperarSalida(esperado, TerminalDePrueba::kEsperaMs, visto_);
     ASSERT_EQ(terminal_.salida().compare(visto_, esperado.size(), esperado), 0)
         << "se esperaba a continuación:\n"
         << visible(esperado) << "\nse mostró a continuación:\n"
-        << resto();
+        << visible(terminal_.salida().substr(visto_));
     visto_ += esperado.size();
   }
 
-  void hasta(const std::string& texto) {
-    const std::string esperado = enTerminal(texto);
-    ASSERT_TRUE(
-        terminal_.esperarSalida(esperado, TerminalDePrueba::kEsperaMs, visto_))
-        << "se esperaba más adelante:\n"
-        << visible(esperado) << "\nse mostró a continuación:\n"
-        << resto();
-    const size_t donde = terminal_.salida().find(esperado, visto_);
-    const std::string saltado =
-        terminal_.salida().substr(visto_, donde - visto_);
-    ASSERT_EQ(saltado.find(kLimpiar), std::string::npos) << visible(saltado);
-    ASSERT_EQ(saltado.find(kAvisoDePausa), std::string::npos)
-        << visible(saltado);
-    visto_ = donde + esperado.size();
-  }
-
-  void pausa(const std::string& tecla) {
-    ASSERT_NO_FATAL_FAILURE(salida(kAvisoDePausa));
-    ASSERT_TRUE(terminal_.esperarModo(true))
-        << "la pausa no pasó a un modo de tecla";
-    ASSERT_NO_FATAL_FAILURE(sigueEsperando(true));
-    if (!tecla.empty()) {
-      pulsar(tecla);
-    }
-  }
-
-  void pulsar(const std::string& tecla) {
-    terminal_.teclear(tecla);
-    salida("\n");
-  }
-
-  // Durante un rato no se muestra nada más y el programa ni termina ni se
-  // para: espera una tecla (`enModoTecla`) o una línea.
-  void sigueEsperando(bool enModoTecla) {
-    terminal_.recogerSalida(TerminalDePrueba::kSigueEsperandoMs);
-    ASSERT_EQ(terminal_.salida().size(), visto_)
-        << "se mostró mientras esperaba:\n"
-        << resto();
-    int estado = 0;
-    ASSERT_FALSE(terminal_.esperarEstado(estado, 0)) << "estado " << estado;
-    const tcflag_t lineas = terminal_.modo().c_lflag;
-    if (enModoTecla) {
-      ASSERT_EQ(lineas & (ICANON | ECHO), 0u);
-      ASSERT_NE(lineas & ISIG, 0u) << "Ctrl+C debe seguir interrumpiendo";
-    } else {
-      ASSERT_EQ(lineas, partida_.c_lflag) << "no está en el modo normal";
-    }
-  }
-
   // Ctrl+Z durante la pausa: parado, el terminal ha de estar en su modo
-  // normal; al continuar, la pausa vuelve al modo de tecla y repite el aviso.
+  // normal; al continuar, la pausa vuelve al modo de tecla y repite su aviso,
+  // la última línea mostrada, en una línea propia bajo las del intérprete de
+  // órdenes.
   void pararYSeguir() {
+    parado_ = true;
     terminal_.teclear("\x1a");
     int estado = 0;
     ASSERT_TRUE(terminal_.esperarEstado(estado)) << "no se paró";
@@ -216,54 +198,48 @@ class Recorrido {
     terminal_.enviarSenal(SIGCONT);
     ASSERT_TRUE(terminal_.esperarModo(true))
         << "sin modo de tecla tras continuar";
-    // El aviso otra vez, en una línea propia bajo las líneas de la shell.
-    ASSERT_NO_FATAL_FAILURE(salida("\n" + kAvisoDePausa));
-    ASSERT_NO_FATAL_FAILURE(sigueEsperando(true));
+    const std::string& salida = terminal_.salida();
+    const size_t linea = salida.rfind('\n', visto_ - 1) + 1;
+    ASSERT_NO_FATAL_FAILURE(eco("\n" + salida.substr(linea, visto_ - linea)));
   }
 
   void termina() {
     int estado = 0;
     const bool terminado = terminal_.esperarEstado(estado);
     terminal_.recogerSalida(20);
-    ASSERT_TRUE(terminado) << "no terminó; se mostró:\n" << resto();
+    ASSERT_TRUE(terminado) << "no terminó; se mostró:\n"
+                           << visible(terminal_.salida().substr(visto_));
     EXPECT_TRUE(WIFEXITED(estado) && WEXITSTATUS(estado) == 0)
         << "estado " << estado;
-    EXPECT_EQ(terminal_.salida().size(), visto_) << "se mostró al final:\n"
-                                                 << resto();
-    EXPECT_EQ(terminal_.sinBloqueo(), sinBloqueo_)
+    ASSERT_NO_FATAL_FAILURE(mostrado());
+    EXPECT_EQ(hecho_, esperado_.size()) << "falta al final:\n"
+                                        << visible(esperado_.substr(hecho_));
+    EXPECT_EQ(terminal_.sinBloqueo(), caso_.variante == Variante::kSinBloqueo)
         << "el programa cambió las marcas del terminal";
   }
 
+  const Caso& caso_;
   TerminalDePrueba terminal_;
   termios partida_{};  // el modo del terminal antes de arrancar el programa
-  bool sinBloqueo_;    // el terminal empezó sin bloqueo (O_NONBLOCK)
   bool lanzado_;
-  size_t visto_ = 0;  // cuánto de lo mostrado han explicado ya los pasos
+  std::vector<std::string> lineas_;  // las líneas de la entrada que quedan
+  std::string parcial_;   // lo que sigue a la última línea sin fin de línea
+  std::string esperado_;  // la salida de la transcripción, en el terminal
+  size_t hecho_ = 0;      // lo que ya se ha visto de `esperado_`
+  size_t visto_ = 0;      // lo que ya se ha comprobado de lo mostrado
+  size_t pausas_ = 0;     // las teclas ya pulsadas en las pausas
+  bool parado_ = false;   // ya se paró con Ctrl+Z
 };
 
-// Un caso: su nombre, el programa (como se llama en CONSOLAS_PROGRAMAS), sus
-// pasos y si el terminal empieza sin bloqueo (O_NONBLOCK), como lo dejaría
-// otro programa.
-struct Caso {
-  const char* nombre;
-  const char* programa;
-  std::vector<Paso> pasos;
-  bool sinBloqueo = false;
-};
-
-void PrintTo(const Caso& caso, std::ostream* salida) { *salida << caso.nombre; }
-
-// Una prueba por caso: da sus pasos en orden y se detiene en el primero
-// que falla.
-// Cada diálogo corre en un terminal con control del cursor, sea cual sea el
-// TERM de quien lanza las pruebas: los pasos esperan la secuencia del
-// borrado, no el salto de página de un terminal sin cursor.
+// Una prueba por caso. Cada diálogo corre en un terminal con control del
+// cursor, sea cual sea el TERM de quien lanza las pruebas: se espera la
+// secuencia del borrado, no el salto de página de un terminal sin cursor.
 class DialogoEnTerminal : public testing::TestWithParam<Caso> {
  protected:
   static void SetUpTestSuite() { setenv("TERM", "xterm", 1); }
 };
 
-// Los programas que se compilan, en el orden de la lista, y dónde están.
+// Los programas que se compilan, en el orden de la lista.
 std::vector<std::string> programasDeLaCompilacion() {
   std::istringstream lista(PROGRAMAS);
   std::vector<std::string> programas;
@@ -273,191 +249,45 @@ std::vector<std::string> programasDeLaCompilacion() {
   return programas;
 }
 
-std::string ruta(const std::string& programa) {
-  return std::string(CARPETA_PROGRAMAS) + "/" + programa;
-}
-
 TEST_P(DialogoEnTerminal, LimpiaYEsperaEnSuSitio) {
-  Recorrido recorrido(ruta(GetParam().programa), GetParam().sinBloqueo);
+  Recorrido recorrido(GetParam());
   ASSERT_TRUE(recorrido.lanzado());
-  int numero = 0;
-  for (const Paso& paso : GetParam().pasos) {
-    SCOPED_TRACE("paso " + std::to_string(++numero));
-    recorrido.dar(paso);
-    if (HasFatalFailure()) {
-      return;
-    }
-  }
+  recorrido.recorrer();
 }
 
-// Un contenedor de diez huecos vacíos, tal como se lista.
-const std::string kDiezVacios = "-1 -1 -1 -1 -1 -1 -1 -1 -1 -1 \n";
-
-// La pantalla limpia y la cabecera de la nómina del mes `mes`.
-std::string cabecera(const std::string& mes) {
-  return kLimpiar + "          VEDURIZ AZEZAVERI          \n" +
-         "     NOMINA DEL MES DE " + mes + "     \n";
-}
-
-// Una nómina en el terminal: el mes, la respuesta de la bonificación (y su
-// porcentaje), la pantalla limpia con la nómina hasta `ultima`, la pausa y el
-// borrado.
-std::vector<Paso> nomina(const std::string& mes, const std::string& bonus,
-                         const std::string& ultima, const std::string& tecla) {
-  std::vector<Paso> pasos = {
-      salida("Introduce el mes: "),
-      teclear(mes + "\n"),
-      salida("Este mes hay bonificacion? (1-Si, 2-No)"),
-  };
-  if (bonus.empty()) {
-    pasos.push_back(teclear("2\n"));
-  } else {
-    pasos.push_back(teclear("1\n"));
-    pasos.push_back(
-        salida("De cuanto es esta bonificacion? (Valor entre 0% y 100%)"));
-    pasos.push_back(teclear(bonus + "\n"));
-  }
-  pasos.insert(pasos.end(), {salida(cabecera(mes)), hasta(ultima), pausa(tecla),
-                             salida(kLimpiar + "\n")});
-  return pasos;
-}
-
-std::vector<Paso> nominas() {
-  std::vector<Paso> pasos;
-  // Una tecla que llegara a la lectura siguiente aparecería en el mes
-  // siguiente.
-  for (const auto& una : {nomina("Enero", "10", "Salario final: 1320\n", "1"),
-                          nomina("Febrero", "", "Salario: 1275 euros.\n", "\r"),
-                          nomina("Marzo", "", "Salario: 1000 euros.\n", "x"),
-                          nomina("Abril", "", "Salario: 500 euros.\n", " ")}) {
-    pasos.insert(pasos.end(), una.begin(), una.end());
-  }
-  pasos.insert(pasos.end(), {pausa("z"), fin()});
-  return pasos;
-}
-
-// Los casos de cada programa. Donde una tecla tecleada para terminar una
-// pausa llegaría a la lectura siguiente, esa lectura viene justo después de
-// la pausa y recibe una respuesta que rechazaría o tomaría por otra.
+// Los casos de cada programa. Cada pausa va seguida de una lectura que
+// tomaría por otra respuesta, o rechazaría, la tecla que la terminó si le
+// llegara: una opción del menú, una línea que no lo es, un mes.
 const std::vector<Caso>& casosEnTerminal() {
   static const std::vector<Caso> casos = {
-      Caso{"fixedstack",
-           "fixedstack",
-           {salida(kMenuPilas), teclear("3\n"),
-            salida(kLimpiar + "Que quieres borrar cola(1), pila(2)? "),
-            teclear("1\n"),
-            salida("Cola: \n" + kDiezVacios + "\nPila: \n" + kDiezVacios),
-            pausa("x"), salida(kLimpiar + kMenuPilas), teclear("4\n"),
-            salida(kLimpiar), fin()}},
-      Caso{"fixedstack_CtrlZ",
-           "fixedstack",
-           {salida(kMenuPilas), teclear("1\n"),
-            salida(kLimpiar + "Que quieres usar cola(1), pila(2)? "),
-            teclear("2\n"), salida("Que numero quieres introducir? "),
-            teclear("7\n"),
-            salida("\nCola: \n" + kDiezVacios +
-                   "\nPila: \n7 -1 -1 -1 -1 -1 -1 -1 -1 -1 \n"),
-            pausa(), ctrlZ(), tecla("5"), salida(kLimpiar + kMenuPilas),
-            teclear("4\n"), salida(kLimpiar), fin()}},
-      // Un fin de entrada adelantado con las respuestas: la pausa espera
+      {"fixedstack", "fixedstack", "fuera_de_rango", {"x"}},
+      {"fixedstack_CtrlZ", "fixedstack", "ejemplo", {"5"}, Variante::kCtrlZ},
+      // El fin de la entrada tecleado antes de una pausa: la pausa espera
       // igualmente su tecla, y luego la lectura del menú halla el fin.
-      Caso{"fixedstack_CtrlD",
-           "fixedstack",
-           {salida(kMenuPilas), teclear("1\n"),
-            salida(kLimpiar + "Que quieres usar cola(1), pila(2)? "),
-            teclear("2\n7\n\x04"),
-            salida("Que numero quieres introducir? \nCola: \n" + kDiezVacios +
-                   "\nPila: \n7 -1 -1 -1 -1 -1 -1 -1 -1 -1 \n"),
-            pausa("x"), salida(kLimpiar + kMenuPilas + "\n"), fin()}},
+      {"fixedstack_CtrlD",
+       "fixedstack",
+       "fin_sin_salto_de_linea",
+       {"x"},
+       Variante::kAdelantada},
       // Sin bloqueo, cada lectura y cada escritura que no puede seguir aún
       // espera igual, sin error y sin perder nada.
-      Caso{"fixedstack_sin_bloqueo",
-           "fixedstack",
-           {salida(kMenuPilas), teclear("1\n"),
-            salida(kLimpiar + "Que quieres usar cola(1), pila(2)? "),
-            teclear("1\n"), salida("Que numero quieres introducir? "),
-            teclear("7\n"),
-            salida("\nCola: \n7 -1 -1 -1 -1 -1 -1 -1 -1 -1 \n\nPila: \n" +
-                   kDiezVacios),
-            pausa("x"), salida(kLimpiar + kMenuPilas), teclear("4\n"),
-            salida(kLimpiar), fin()},
-           true},
-      Caso{"growstack",
-           "growstack",
-           {salida("Quieres construirlo por defecto(1) o con parametros(2)? "),
-            teclear("2\n"), salida("Que tamanio quieres de inicio? "),
-            teclear("3\n"), salida("Que tamanio de crecimiento deseas? "),
-            teclear("2\n"), salida(kLimpiar + kMenuPilas), teclear("1\n"),
-            salida(kLimpiar + "Que quieres usar cola(1), pila(2)? "),
-            teclear("1\n"), salida("Que numero quieres introducir? "),
-            teclear("7\n"), salida("\nCola: 7 -1 -1 \n\nPila: -1 -1 -1 \n\n"),
-            pausa("3"), salida(kLimpiar + kMenuPilas), teclear("4\n"),
-            salida(kLimpiar), fin()}},
-      Caso{"shapestack",
-           "shapestack",
-           {salida(kMenuPilas),
-            teclear("1\n"),
-            salida(kLimpiar + "Que quieres usar cola(1), pila(2)? "),
-            teclear("1\n"),
-            salida("Que objeto quieres introducir cuadrado(1) o circulo(2)? "),
-            teclear("1\n"),
-            salida("\nQue color tiene el cuadrado? "),
-            teclear("Rojo\n"),
-            salida("Que lado tiene el cuadrado? "),
-            teclear("3\n"),
-            salida(kLimpiar +
-                   "Cola 1: \n"
-                   "Figura con la forma Cuadrado y el color Rojo\n"
-                   "Estoy dibujando un cuadrado con lado 3\n"
-                   "Estoy coloreando un cuadrado con el color Rojo\n\n\n"),
-            pausa("q"),
-            salida(kLimpiar + "\n"),
-            pausa("7"),
-            salida(kLimpiar + kMenuPilas),
-            teclear("2\n"),
-            salida(kLimpiar + "Que quieres usar cola(1), pila(2)? "),
-            teclear("2\n"),
-            salida(kLimpiar + "Cola 1: \n"),
-            hasta("con el color Rojo\n\n\n"),
-            pausa("\x1b[A"),
-            salida(kLimpiar + "\n"),
-            pausa("\r"),
-            salida(kLimpiar + kMenuPilas),
-            teclear("4\n"),
-            salida(kLimpiar),
-            fin()}},
-      Caso{"nodelist",
-           "nodelist",
-           {salida(kMenuLista),
-            teclear("1\n"),
-            salida(kLimpiar + "Introduce un dato: "),
-            teclear("5\n"),
-            pausa("a"),
-            salida(kLimpiar + kMenuLista),
-            teclear("2\n"),
-            salida(kLimpiar + "Introduce un dato: "),
-            teclear("8\n"),
-            pausa("\x1b[A"),
-            salida(kLimpiar + kMenuLista),
-            teclear("3\n"),
-            salida(kLimpiar + "Que nodo quieres borrar? "),
-            teclear("5\n"),
-            salida(kMenuLista),
-            teclear("4\n"),
-            salida(kLimpiar + "Introduce un dato: "),
-            teclear("8\n"),
-            pausa("4"),
-            salida(kLimpiar + kMenuLista),
-            teclear("5\n"),
-            salida(kLimpiar + "Lista: \n8\n"),
-            pausa("6"),
-            salida(kLimpiar + kMenuLista),
-            teclear("6\n"),
-            salida(kLimpiar),
-            esperaEnter(),
-            teclear("\n"),
-            fin()}},
-      Caso{"payslips", "payslips", nominas()},
+      {"fixedstack_sin_bloqueo",
+       "fixedstack",
+       "ejemplo",
+       {"x"},
+       Variante::kSinBloqueo},
+      {"growstack", "growstack", "parametros_cola_crece", {"3", "1", "2", "4"}},
+      {"shapestack",
+       "shapestack",
+       "cola_tres_y_pop",
+       {"q", "7", "\x1b[A", "\r"}},
+      {"nodelist", "nodelist", "principio_y_fin", {"a", "\x1b[A", "4", "6"}},
+      {"nodelist_borrar", "nodelist", "borrar_sin_pausa", {"6", "a", "\x1b[A"}},
+      {"nodelist_buscar", "nodelist", "buscar_y_negativos", {"4", "6", "a"}},
+      {"payslips",
+       "payslips",
+       "ejemplo_segundo_empleado",
+       {"1", "\r", "x", " ", "z"}},
   };
   return casos;
 }

@@ -17,6 +17,24 @@
 
 namespace {
 
+// El aviso de la pausa tal como lo escribe la sonda con la salida en una
+// tubería, donde la pausa escribe su aviso y un fin de línea sin esperar
+// tecla: en el terminal ha de verse el mismo aviso.
+const std::string& avisoDePausa() {
+  static const std::string aviso = [] {
+    std::string salida;
+    std::FILE* sonda = popen("echo 7 | '" SONDA_PAUSA "'", "r");
+    if (sonda != nullptr) {
+      for (int c = std::fgetc(sonda); c != EOF; c = std::fgetc(sonda)) {
+        salida += static_cast<char>(c);
+      }
+      pclose(sonda);
+    }
+    return salida.substr(0, salida.find('\n'));
+  }();
+  return aviso;
+}
+
 // El modo por omisión de un terminal con unas marcas propias: el modo de
 // tecla cambia VMIN y VTIME, así que empiezan en valores que ningún modo de
 // tecla usa, y la tecla de borrar no es la habitual. Se nota así quien
@@ -55,13 +73,14 @@ void hastaLaPausa(TerminalDePrueba& terminal, const std::string& respuesta,
                   const Arranque& arranque = Arranque(),
                   const char* modoDeLaSonda = nullptr) {
   ASSERT_TRUE(terminal.abierta());
+  ASSERT_FALSE(avisoDePausa().empty()) << "la sonda no hizo su pausa";
   std::vector<std::string> argumentos = {SONDA_PAUSA};
   if (modoDeLaSonda != nullptr) {
     argumentos.emplace_back(modoDeLaSonda);
   }
   ASSERT_TRUE(terminal.lanzar(argumentos, arranque));
   terminal.teclear(respuesta);
-  ASSERT_TRUE(terminal.esperarSalida(enTerminal(respuesta) + kAvisoDePausa))
+  ASSERT_TRUE(terminal.esperarSalida(enTerminal(respuesta) + avisoDePausa()))
       << terminal.salida();
   ASSERT_TRUE(terminal.esperarModo(true))
       << "la pausa no pasó nunca a un modo de tecla";
@@ -160,7 +179,7 @@ void probarTecla(const CasoTecla& caso) {
 
   terminal.teclear(caso.tecla);
   const std::string hastaFin =
-      enTerminal(caso.respuesta) + kAvisoDePausa + "\r\n";
+      enTerminal(caso.respuesta) + avisoDePausa() + "\r\n";
   ASSERT_TRUE(terminal.esperarSalida(hastaFin)) << terminal.salida();
   ASSERT_TRUE(terminal.esperarModo(false));
   terminal.teclear(caso.despues);
@@ -299,7 +318,7 @@ TEST(PantallaEnTerminal, CtrlZParaConElModoNormalYLaPausaSigue) {
     const termios partida = modoDePartida();
     TerminalDePrueba terminal(partida);
     ASSERT_NO_FATAL_FAILURE(hastaLaPausa(terminal, "7\n"));
-    std::string mostrado = enTerminal("7\n") + kAvisoDePausa;
+    std::string mostrado = enTerminal("7\n") + avisoDePausa();
     for (int vez = 1; vez <= 2; ++vez) {
       SCOPED_TRACE(vez);
       if (caso.tecla != nullptr) {
@@ -316,7 +335,7 @@ TEST(PantallaEnTerminal, CtrlZParaConElModoNormalYLaPausaSigue) {
       terminal.enviarSenal(SIGCONT);
       ASSERT_TRUE(terminal.esperarModo(true))
           << "sin modo de tecla tras continuar";
-      mostrado += "\r\n" + kAvisoDePausa;
+      mostrado += "\r\n" + avisoDePausa();
       ASSERT_TRUE(terminal.esperarSalida(mostrado)) << terminal.salida();
       ASSERT_NO_FATAL_FAILURE(sigueEsperando(terminal));
     }
@@ -350,13 +369,13 @@ TEST(PantallaEnTerminal, UnaSenalSinEfectoNoCambiaLaPausa) {
     }
     ASSERT_NO_FATAL_FAILURE(sigueEsperando(terminal));
     ASSERT_NO_FATAL_FAILURE(
-        terminarLaPausa(terminal, enTerminal("7\n") + kAvisoDePausa, partida));
+        terminarLaPausa(terminal, enTerminal("7\n") + avisoDePausa(), partida));
   }
 }
 
-// Tras Ctrl+Z la shell toma el terminal, y el programa sigue en segundo
-// plano (bg): la pausa espera sin tocar el terminal, aunque quien la lanzó
-// ignore SIGTTOU y el terminal admitiera el cambio. De vuelta al primer
+// Tras Ctrl+Z el intérprete de órdenes toma el terminal, y el programa sigue en
+// segundo plano (bg): la pausa espera sin tocar el terminal, aunque quien la
+// lanzó ignore SIGTTOU y el terminal admitiera el cambio. De vuelta al primer
 // plano, pone el modo de tecla, repite el aviso y espera su tecla.
 TEST(PantallaEnTerminal, EnSegundoPlanoLaPausaNoTocaElTerminal) {
   for (const bool ignoraSigttou : {false, true}) {
@@ -384,7 +403,7 @@ TEST(PantallaEnTerminal, EnSegundoPlanoLaPausaNoTocaElTerminal) {
     ASSERT_TRUE(terminal.primerPlano(true));
     ASSERT_TRUE(terminal.esperarModo(true))
         << "sin modo de tecla en primer plano";
-    const std::string repetido = mostrado + "\r\n" + kAvisoDePausa;
+    const std::string repetido = mostrado + "\r\n" + avisoDePausa();
     ASSERT_TRUE(terminal.esperarSalida(repetido)) << terminal.salida();
     ASSERT_NO_FATAL_FAILURE(sigueEsperando(terminal));
     ASSERT_NO_FATAL_FAILURE(terminarLaPausa(terminal, repetido, partida));
@@ -397,15 +416,16 @@ TEST(PantallaEnTerminal, EnSegundoPlanoLaPausaNoTocaElTerminal) {
 TEST(PantallaEnTerminal, SiLaPantallaNoSaleElModoNoCambia) {
   struct Caso {
     const char* nombre;
-    bool tuberia;        // la salida; si no, un archivo que no puede crecer
+    bool tuberia;        // la salida; si no, un fichero que no puede crecer
     int senal;           // la de esa escritura
     const char* motivo;  // el del error si la señal se ignora; si no, nullptr
   };
   const Caso casos[] = {
       {"tubería sin lector", true, SIGPIPE, nullptr},
-      {"tubería sin lector, SIGPIPE ignorada", true, SIGPIPE, "Broken pipe"},
-      {"archivo sin sitio", false, SIGXFSZ, nullptr},
-      {"archivo sin sitio, SIGXFSZ ignorada", false, SIGXFSZ, "File too large"},
+      {"tubería sin lector, SIGPIPE ignorada", true, SIGPIPE, "Tubería rota"},
+      {"fichero sin sitio", false, SIGXFSZ, nullptr},
+      {"fichero sin sitio, SIGXFSZ ignorada", false, SIGXFSZ,
+       "Fichero demasiado grande"},
   };
   for (const Caso& caso : casos) {
     SCOPED_TRACE(caso.nombre);
@@ -417,14 +437,14 @@ TEST(PantallaEnTerminal, SiLaPantallaNoSaleElModoNoCambia) {
       ASSERT_EQ(pipe(extremos), 0);
       close(extremos[0]);
     } else {
-      std::FILE* archivo = std::tmpfile();
-      ASSERT_NE(archivo, nullptr);
-      extremos[1] = dup(fileno(archivo));
-      std::fclose(archivo);
+      std::FILE* fichero = std::tmpfile();
+      ASSERT_NE(fichero, nullptr);
+      extremos[1] = dup(fileno(fichero));
+      std::fclose(fichero);
     }
     Arranque arranque;
     arranque.salida = extremos[1];
-    arranque.limiteDeArchivo = 0;
+    arranque.limiteDeFichero = 0;
     if (caso.motivo != nullptr) {
       arranque.ignoradas = {caso.senal};
     }
