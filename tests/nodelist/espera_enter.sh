@@ -5,12 +5,12 @@
 # más, y ese Intro debe terminarlo con estado 0. Todo lo que escribió debe
 # ser igual a ESPERADO.
 set -u
-program=$1 expected=$2
+programa=$1 esperado=$2
 dir=$(mktemp -d)
 trap 'exec 3>&-; rm -rf "$dir"' EXIT
 mkfifo "$dir/entrada"
 # El fichero de estado solo aparece cuando el programa ha terminado.
-( "$program" <"$dir/entrada" >"$dir/salida"; echo $? >"$dir/estado" ) &
+( "$programa" <"$dir/entrada" >"$dir/salida"; echo $? >"$dir/estado" ) &
 exec 3>"$dir/entrada"
 
 terminado() {  # Espera hasta $1 décimas de segundo a que acabe el programa.
@@ -36,9 +36,9 @@ if [ "$(cat "$dir/estado")" != 0 ]; then
   echo "estado $(cat "$dir/estado"), se esperaba 0"
   failed=1
 fi
-if ! cmp -s "$expected" "$dir/salida"; then
-  echo "la salida estándar no es $expected (cat -A: ^L salto de página, \$ fin de línea):"
-  diff -u <(cat -A "$expected") <(cat -A "$dir/salida")
+if ! cmp -s "$esperado" "$dir/salida"; then
+  echo "la salida estándar no es $esperado (cat -A: ^L salto de página, \$ fin de línea):"
+  diff -u <(cat -A "$esperado") <(cat -A "$dir/salida")
   failed=1
 fi
 exit "$failed"
