@@ -107,7 +107,11 @@ async function empezar(pagina, servidor, programa) {
   const url = `${servidor.url}index.html?programa=${programa}`;
   const acabada = await pagina.evaluate(() => Boolean(window.consolas?.ejecucion?.resultado));
   if (acabada && pagina.url() === url) {
-    await pagina.click('#otra-vez');
+    // El botón se pulsa desde la página, no con el ratón: al acabar el
+    // programa la página puede estar aún desplazándose (el terminal recupera
+    // a veces el foco), y un clic en el punto donde estaba el botón caería
+    // en otro sitio.
+    await pagina.$eval('#otra-vez', (boton) => boton.click());
   } else {
     await pagina.goto(url);
   }
