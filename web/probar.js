@@ -91,15 +91,6 @@ async function pegar(pagina, texto) {
   }, texto);
 }
 
-async function teclearLinea(pagina, linea, { errata = false, suspender = false } = {}) {
-  if (suspender) await conControl(pagina, 'z');
-  if (errata) {
-    await pagina.keyboard.type('x');
-    await pagina.keyboard.press('Backspace');
-  }
-  await pagina.keyboard.type(linea);
-}
-
 // Abre el programa en la página, o lo empieza de nuevo con el botón si ya
 // había acabado una ejecución. Devuelve dónde está la página, que aquí es
 // la pestaña misma.
@@ -201,8 +192,7 @@ async function sesion(pagina, servidor, programa, caso, ritmo = 'a su tiempo', {
     esperas++;
     if (esperas > respuestas) return;
     if (aSuTiempo) {
-      const suspender = ritmo === 'con Ctrl+Z';
-      if (suspender) await conControl(pagina, 'z');
+      if (ritmo === 'con Ctrl+Z') await conControl(pagina, 'z');
       if (ritmo === 'con erratas') {
         await pagina.keyboard.type('x');
         await pagina.keyboard.press('Backspace');
@@ -509,7 +499,7 @@ async function main() {
     servidor.cerrar();
   }
   const bien = resultados.filter(Boolean).length;
-  console.log(`${bien} passed, ${resultados.length - bien} failed`);
+  console.log(`${bien} pasadas, ${resultados.length - bien} fallidas`);
   process.exitCode = bien === resultados.length ? 0 : 1;
 }
 
