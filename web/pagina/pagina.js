@@ -215,6 +215,9 @@
     }
     if (enfocar) terminal.focus();
     const ejecucion = new Ejecucion(window.crearPrograma, slave, terminal, (resultado) => {
+      // Un programa que termina sin haber esperado nunca (uno que falla al
+      // arrancar) también deja pedir la lección.
+      haEsperado();
       if (consolas.ejecucion !== ejecucion) return;
       $('fin-texto').textContent = describir(resultado);
       $('fin').hidden = false;
@@ -277,7 +280,7 @@
 
   $('otra-vez').addEventListener('click', () => empezar());
   // La lección se pide cuando el programa ya espera en su primera pantalla
-  // (o no ha podido cargarse): así no la retrasa. Con ella, el código; y los
+  // (o no ha podido cargarse, o ha terminado antes): así no la retrasa. Con ella, el código; y los
   // ejemplos, si el programa, en el que se teclean, ha cargado.
   window.cargaDelPrograma.then((cargado) => {
     if (cargado) {
