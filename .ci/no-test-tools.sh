@@ -37,7 +37,7 @@ for p in "${programas[@]}"; do
   [ -x "$sin/bin/$p" ] || fallo "no se compiló $sin/bin/$p"
 done
 t=tests/fixedstack/transcripts/ejemplo
-"$sin/bin/fixedstack" <"$t.in" | cmp -s - "$t.out" ||
+bash tests/run_transcript.sh "$sin/bin/fixedstack" "$t.in" "$t.out" >&2 ||
   fallo "fixedstack no escribió $t.out"
 rm -f "$sin.log"
 

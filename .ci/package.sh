@@ -71,17 +71,11 @@ fi
 
 dpkg -i "$deb" >/dev/null
 
-# Una transcripción por una tubería: su salida, byte a byte.
+# Una transcripción: su salida, byte a byte, y el estado 0.
 transcripcion=tests/fixedstack/transcripts/ejemplo
-estado=0
-cat "$transcripcion.in" | /usr/bin/fixedstack >"$tmp/salida" || estado=$?
-if [ "$estado" -ne 0 ]; then
-  echo "fixedstack instalado: estado $estado, se esperaba 0" >&2
-  exit 1
-fi
-if ! cmp -s "$transcripcion.out" "$tmp/salida"; then
-  echo "fixedstack instalado: la salida no es $transcripcion.out (cat -A):" >&2
-  diff <(cat -A "$transcripcion.out") <(cat -A "$tmp/salida") >&2 || true
+if ! bash tests/run_transcript.sh /usr/bin/fixedstack "$transcripcion.in" \
+  "$transcripcion.out" >&2; then
+  echo "fixedstack instalado no escribió $transcripcion.out" >&2
   exit 1
 fi
 
