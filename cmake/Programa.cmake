@@ -21,6 +21,12 @@ add_custom_target(programas)
 function(programa nombre)
   add_executable(${nombre} ${ARGN})
   target_link_libraries(${nombre} PRIVATE consola)
+  # Los ficheros que una compilación da al enlazador sin ser fuentes (la de
+  # la página los nombra en DEPENDENCIAS_DE_ENLACE).
+  if(DEPENDENCIAS_DE_ENLACE)
+    set_property(TARGET ${nombre} APPEND PROPERTY LINK_DEPENDS
+      ${DEPENDENCIAS_DE_ENLACE})
+  endif()
   install(TARGETS ${nombre} RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
   if(CMAKE_SYSTEM_NAME STREQUAL Linux)
     # Una instalación sin símbolos (la del paquete) quita también la firma

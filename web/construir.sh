@@ -29,15 +29,6 @@ emcmake cmake -S . -B $compilacion -G Ninja -C web/opciones.cmake \
   { cat $compilacion/configure.log >&2; exit 1; }
 mapfile -t programas <$compilacion/programas.txt
 
-# enlace.js y nunca-esperan.txt entran al enlazar, pero CMake no lo sabe: si
-# cambiaron, se vuelve a enlazar cada programa.
-for programa in "${programas[@]}"; do
-  for fichero in web/enlace.js web/nunca-esperan.txt; do
-    if [ $fichero -nt $compilacion/bin/$programa.js ]; then
-      rm -f $compilacion/bin/$programa.js
-    fi
-  done
-done
 cmake --build $compilacion -j2 --target "${programas[@]}"
 
 rm -rf $pagina

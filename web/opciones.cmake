@@ -44,3 +44,8 @@ set(opciones_de_enlace
   --js-library=${CMAKE_CURRENT_LIST_DIR}/enlace.js)
 list(JOIN opciones_de_enlace " " opciones_de_enlace)
 set(CMAKE_EXE_LINKER_FLAGS "${opciones_de_enlace}" CACHE STRING "" FORCE)
+# Los ficheros que entran al enlazar sin ser fuentes: si cambian, cada
+# programa se vuelve a enlazar.
+set(DEPENDENCIAS_DE_ENLACE
+  "${CMAKE_CURRENT_LIST_DIR}/enlace.js;${CMAKE_CURRENT_LIST_DIR}/nunca-esperan.txt"
+  CACHE STRING "" FORCE)
