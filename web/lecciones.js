@@ -63,8 +63,9 @@ function incluidas(ruta) {
     .filter((cabecera) => fs.existsSync(path.join(RAIZ, cabecera)));
 }
 
-// Las rutas del código de un programa, en el orden de lectura.
-function codigoDe(programa, objetivos) {
+// Las rutas del código de un programa, en el orden de lectura: sus fuentes y
+// después las cabeceras públicas de consola/.
+function codigoDe(programa, objetivos, deConsola) {
   const objetivo = objetivos.get(programa);
   const clases = objetivos.get(`${programa}_clases`);
   if (!objetivo || !clases) fallar(`la compilación no tiene los objetivos ${programa} y ${programa}_clases`);
@@ -81,7 +82,7 @@ function codigoDe(programa, objetivos) {
   const sinMostrar = fs.readdirSync(path.join(RAIZ, programa))
     .filter((fichero) => /\.(h|cpp)$/.test(fichero) && !rutas.includes(`${programa}/${fichero}`));
   if (sinMostrar.length > 0) fallar(`${programa}: ${sinMostrar.join(', ')} no sale en el orden de lectura`);
-  return rutas.concat(cabecerasDeConsola());
+  return rutas.concat(deConsola);
 }
 
 // Las cabeceras públicas de consola/ en el orden del paso 3 de LEEME.md, que
@@ -111,17 +112,26 @@ function ejemplosDe(programa) {
   });
 }
 
-const objetivos = objetivosDeCMake();
-fs.mkdirSync(path.join(pagina, 'lecciones'), { recursive: true });
-for (const programa of programas) {
-  const codigo = codigoDe(programa, objetivos).map((ruta) => {
+// Cada fichero se resalta una vez, aunque salga en varias lecciones (las
+// cabeceras de consola/ salen en todas).
+const resaltados = new Map();
+function resaltado(ruta) {
+  if (!resaltados.has(ruta)) {
     const texto = fs.readFileSync(path.join(RAIZ, ruta), 'utf8');
-    return {
+    resaltados.set(ruta, {
       ruta,
       html: hljs.highlight(texto, { language: 'cpp' }).value,
       lineas: texto.split('\n').length - (texto.endsWith('\n') ? 1 : 0),
-    };
-  });
+    });
+  }
+  return resaltados.get(ruta);
+}
+
+const objetivos = objetivosDeCMake();
+const deConsola = cabecerasDeConsola();
+fs.mkdirSync(path.join(pagina, 'lecciones'), { recursive: true });
+for (const programa of programas) {
+  const codigo = codigoDe(programa, objetivos, deConsola).map(resaltado);
   const leccion = { codigo, ejemplos: ejemplosDe(programa) };
   fs.writeFileSync(path.join(pagina, 'lecciones', `${programa}.js`),
     `// Escrito por web/lecciones.js: el código y los ejemplos de ${programa}.\n` +
