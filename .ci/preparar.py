@@ -12,9 +12,8 @@ scripts que llama) cubren las órdenes que usa su receta: USOS dice cuáles
 son, y cada objetivo del Makefile ha de tener ahí su fila.
 """
 
-import re
-
 import os
+import re
 import shutil
 import subprocess
 import sys

@@ -431,13 +431,13 @@ def leer_programas(carpeta_bin):
                          "programas.txt")
     try:
         with open(lista) as texto:
-            programas = texto.read().split()
+            nombres = texto.read().split()
     except OSError as error:
         sys.exit(f"bench: no se puede leer {lista}; configura antes la "
                  "compilación")
-    if not programas:
+    if not nombres:
         sys.exit(f"bench: {lista} no nombra ningún programa")
-    return programas
+    return nombres
 
 
 def main():
@@ -445,7 +445,7 @@ def main():
     argumentos.add_argument("bin")
     argumentos.add_argument("--actions", type=int, default=ACCIONES)
     opciones = argumentos.parse_args()
-    programas = leer_programas(opciones.bin)
+    nombres = leer_programas(opciones.bin)
     comprobar_herramientas()
 
     print(f"{opciones.actions} acciones por sesión, con la salida a /dev/null")
@@ -455,7 +455,7 @@ def main():
     tuberias = []
     sin_sesion = []
     with tempfile.TemporaryDirectory() as carpeta:
-        for nombre in programas:
+        for nombre in nombres:
             if nombre not in SESIONES:
                 print(f"{nombre:<11} sin sesión: añade una a SESIONES en "
                       f"{os.path.abspath(__file__)} (None: sin menú)")
@@ -503,7 +503,7 @@ def main():
             tuberias.append((nombre, por_segundo,
                              opciones.actions / mejor_tuberias))
         growstack = os.path.join(opciones.bin, "growstack")
-        if "growstack" in programas and os.access(growstack, os.X_OK):
+        if "growstack" in nombres and os.access(growstack, os.X_OK):
             print(f"growstack, pico de memoria por hueco de capacidad y "
                   f"contenedor: {decimal(bytes_por_hueco(growstack, carpeta), 2)}"
                   f" bytes")
@@ -523,7 +523,7 @@ def main():
               f"{decimal(tuberia / fichero, 2):>6}{veredicto}")
 
     fixedstack = os.path.join(opciones.bin, "fixedstack")
-    if "fixedstack" in programas and os.access(fixedstack, os.X_OK):
+    if "fixedstack" in nombres and os.access(fixedstack, os.X_OK):
         print()
         informar_terminal(fixedstack)
     if sin_sesion:
