@@ -96,10 +96,7 @@ class LecturaDeNumero {
   }
 
   // Saca del búfer el carácter en la posición de lectura y lo devuelve.
-  char tomar() {
-    ++tomados_;
-    return Rasgos::to_char_type(buffer_.sbumpc());
-  }
+  char tomar() { return Rasgos::to_char_type(buffer_.sbumpc()); }
 
   // Si en la posición de lectura hay un punto, o una coma seguida de una
   // cifra, lo saca del búfer y devuelve true.
@@ -113,19 +110,14 @@ class LecturaDeNumero {
     }
     buffer_.sbumpc();
     if (esCifra()) {
-      ++tomados_;
       return true;
     }
     buffer_.sputbackc(kComa);
     return false;
   }
 
-  // Devuelve cuántos caracteres se han sacado del búfer.
-  std::size_t tomados() const { return tomados_; }
-
  private:
   std::streambuf& buffer_;
-  std::size_t tomados_ = 0;
 };
 
 // Lee un entero con la regla de arriba. Devuelve true si lo hay.
@@ -158,7 +150,9 @@ bool leerNumero(LecturaDeNumero& lectura, int& valor) {
 
 // Lee un número real con la regla de arriba. Devuelve true si lo hay.
 bool leerNumero(LecturaDeNumero& lectura, float& valor) {
-  std::string texto;  // lo tomado, con el punto como separador decimal
+  // Lo tomado, un carácter por cada uno que sale del búfer, con el punto
+  // como separador decimal.
+  std::string texto;
   if (lectura.esSigno()) {
     texto += lectura.tomar();
   }
@@ -166,7 +160,7 @@ bool leerNumero(LecturaDeNumero& lectura, float& valor) {
   bool hayPunto = false;
   bool hayExponente = false;
   for (;;) {
-    if (lectura.tomados() > Entrada::kLargoMaximoNumero) {
+    if (texto.size() > Entrada::kLargoMaximoNumero) {
       return false;
     }
     if (lectura.esCifra()) {
