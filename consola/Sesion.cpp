@@ -24,7 +24,8 @@ struct MotivoDeError {
 
 // Los errores que la consola puede encontrar al leer la entrada estándar o al
 // escribir en la salida estándar, con su motivo en castellano. Para cualquier
-// otro error se usa el texto del sistema, que depende de su idioma.
+// otro error se usa el texto de std::strerror en el locale de C, el "C" con
+// el que arranca el programa y que la consola no cambia.
 constexpr MotivoDeError kMotivos[] = {
     {EISDIR, "Es una carpeta"},
     {ENOSPC, "No queda espacio en el dispositivo"},
