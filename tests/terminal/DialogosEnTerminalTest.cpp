@@ -85,11 +85,12 @@ class Recorrido {
     const std::string base = std::string(CARPETA_PRUEBAS) + "/" +
                              caso.programa + "/transcripts/" +
                              caso.transcripcion;
-    std::istringstream entrada(leer(base + ".in"));
+    const std::string escrito = leer(base + ".in");
+    std::istringstream entrada(escrito);
     for (std::string linea; std::getline(entrada, linea);) {
       lineas_.push_back(linea + "\n");
     }
-    if (!lineas_.empty() && leer(base + ".in").back() != '\n') {
+    if (!lineas_.empty() && escrito.back() != '\n') {
       parcial_ = lineas_.back().substr(0, lineas_.back().size() - 1);
       lineas_.pop_back();
     }
