@@ -192,7 +192,8 @@ async function sesion(pagina, servidor, programa, caso, ritmo = 'a su tiempo', {
     esperas++;
     if (esperas > respuestas) return;
     if (aSuTiempo) {
-      if (ritmo === 'con Ctrl+Z') await conControl(pagina, 'z');
+      const suspender = ritmo === 'con Ctrl+Z';
+      if (suspender) await conControl(pagina, 'z');
       if (ritmo === 'con erratas') {
         await pagina.keyboard.type('x');
         await pagina.keyboard.press('Backspace');
